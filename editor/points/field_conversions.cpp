@@ -1,0 +1,158 @@
+#include "field_conversions.h"
+
+#include "text_bytes.h"
+
+#include <climits>
+#include <initializer_list>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kPackSeparators[] = "' ,./\t\n";
+const char kCheckSeparators[] = "' ,.\t\n";
+// Digits beyond this stop counting, so no sum of pieces can overflow.
+const long long kPieceCeiling = 1000000000000LL;
+
+// A piece of a text cut at a set of separators; runs of separators count as one.
+struct Piece {
+    const char* begin;
+    size_t length;
+};
+
+// Cuts `text` into at most `maxPieces` pieces; returns how many were found.
+int cutPieces(const char* text, const char* separators, Piece* pieces, int maxPieces) {
+    int found = 0;
+    const char* p = text;
+    while (found < maxPieces) {
+        p += std::strspn(p, separators);
+        if (*p == '\0') break;
+        size_t length = std::strcspn(p, separators);
+        pieces[found++] = Piece{p, length};
+        p += length;
+    }
+    return found;
+}
+
+// An integer from the piece's leading decimal digits, a leading sign allowed; saturates.
+long long pieceValue(const char* p, size_t length) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < length && (p[i] == '+' || p[i] == '-')) {
+        negative = p[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < length && p[i] >= '0' && p[i] <= '9'; ++i) {
+        if (value < kPieceCeiling) value = value * 10 + (p[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+long long pieceAt(const Piece* pieces, int found, int index) {
+    return index < found ? pieceValue(pieces[index].begin, pieces[index].length) : 0;
+}
+
+// Inserts `c` at `offset` (at the end when the offset lies beyond it); `text` holds room.
+void insertAt(char* text, size_t offset, char c) {
+    size_t length = std::strlen(text);
+    if (offset > length) offset = length;
+    std::memmove(text + offset + 1, text + offset, length - offset + 1);
+    text[offset] = c;
+}
+
+// Copies `text` without every `drop` character, appending at `out`; returns the new end.
+char* appendWithout(char* out, const char* end, const char* text, char drop) {
+    for (const char* p = text; *p != '\0' && out < end; ++p) {
+        if (*p != drop) *out++ = *p;
+    }
+    return out;
+}
+
+} // namespace
+
+PackedCoord packCoord(const char* text) {
+    Piece pieces[4];
+    int found = cutPieces(text, kPackSeparators, pieces, 4);
+    long long degrees = pieceAt(pieces, found, 0);
+    long long minutes = pieceAt(pieces, found, 1);
+    long long seconds = pieceAt(pieces, found, 2);
+    long long tenths = 0;
+    if (found > 3) {
+        // Up to three decimals, filled with "0" on the right, then whole tenths only.
+        char decimals[4] = {'0', '0', '0', '\0'};
+        size_t take = pieces[3].length < 3 ? pieces[3].length : 3;
+        std::memcpy(decimals, pieces[3].begin, take);
+        tenths = pieceValue(decimals, 3) / 100;
+    }
+    PackedCoord packed;
+    std::snprintf(packed.text, sizeof packed.text, "%08lld",
+                  degrees * 100000 + minutes * 1000 + seconds * 10 + tenths);
+    return packed;
+}
+
+CoordText unpackCoord(long value) {
+    long degrees = value / 100000;
+    long rest = value % 100000;
+    CoordText coord;
+    std::snprintf(coord.text, sizeof coord.text, "%03ld/%02ld/%02ld.%01ld", degrees, rest / 1000,
+                  (rest % 1000) / 10, rest % 10);
+    return coord;
+}
+
+CheckValue checkValue(const char* longitudeText, const char* latitudeText) {
+    long long sum = 0;
+    for (const char* text : {longitudeText, latitudeText}) {
+        Piece pieces[4];
+        int found = cutPieces(text, kCheckSeparators, pieces, 4);
+        for (int i = 0; i < found; ++i) sum += pieceValue(pieces[i].begin, pieces[i].length);
+    }
+    CheckValue check;
+    std::snprintf(check.text, sizeof check.text, "%02X", static_cast<unsigned>(((sum % 256) + 256) % 256));
+    return check;
+}
+
+NameCount nameCount(const char* name) {
+    size_t n = characterCount(name);
+    NameCount count;
+    count.text[0] = static_cast<char>('0' + (n / 10) % 10);
+    count.text[1] = static_cast<char>('0' + n % 10);
+    count.text[2] = '\0';
+    return count;
+}
+
+DateTimeField dateTimeField(const char* date, const char* time) {
+    DateTimeField field;
+    const char* end = field.text + sizeof field.text - 1;
+    char* out = appendWithout(field.text, end, date, '/');
+    out = appendWithout(out, end, time, ':');
+    *out = '\0';
+    return field;
+}
+
+SplitDateTime splitDateTime(const char* field) {
+    SplitDateTime split;
+    size_t length = std::strlen(field);
+    size_t dateLength = length < 8 ? length : 8;
+    std::memcpy(split.date, field, dateLength);
+    split.date[dateLength] = '\0';
+    insertAt(split.date, 6, '/');
+    insertAt(split.date, 4, '/');
+
+    size_t timeLength = length < 6 ? length : 6;
+    std::memcpy(split.time, field + length - timeLength, timeLength);
+    split.time[timeLength] = '\0';
+    insertAt(split.time, 4, ':');
+    insertAt(split.time, 2, ':');
+    return split;
+}
+
+long leadingDigits(const char* text) {
+    const char* p = text + std::strspn(text, " \t");
+    long long value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > INT_MAX) value = INT_MAX;
+    }
+    return static_cast<long>(value);
+}

@@ -1,0 +1,70 @@
+#include "text_bytes.h"
+
+#include <cstring>
+
+namespace {
+
+// Length of the character starting at `p`: 2 for a lead byte followed by a trail byte.
+size_t charLength(const char* p) {
+    return (isLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') ? 2 : 1;
+}
+
+} // namespace
+
+size_t copyTruncated(char* destination, const char* text, size_t limit) {
+    size_t length = std::strlen(text);
+    size_t take = length;
+    if (length > limit) {
+        take = limit;
+        // Scan from the start so that a trail byte is never taken for a lead byte.
+        for (size_t i = 0; i < limit;) {
+            if (isLeadByte(static_cast<unsigned char>(text[i]))) {
+                if (i + 1 == limit) {
+                    take = limit - 1;
+                    break;
+                }
+                i += 2;
+            } else {
+                ++i;
+            }
+        }
+    }
+    std::memmove(destination, text, take);
+    destination[take] = '\0';
+    return take;
+}
+
+size_t copyFieldValue(char* destination, const char* text, size_t limit) {
+    static const char kFullWidthHash[] = "\x81\x94";
+    size_t out = 0;
+    for (const char* p = text; *p != '\0';) {
+        size_t inLength = charLength(p);
+        const char* unit = p;
+        size_t unitLength = inLength;
+        char blank = ' ';
+        if (*p == '#') {
+            unit = kFullWidthHash;
+            unitLength = 2;
+        } else if (*p == '\t' || *p == '\r' || *p == '\n') {
+            unit = &blank;
+        }
+        if (out + unitLength > limit) break;
+        std::memcpy(destination + out, unit, unitLength);
+        out += unitLength;
+        p += inLength;
+    }
+    destination[out] = '\0';
+    return out;
+}
+
+void upperSingleByte(char* text) {
+    for (char* p = text; *p != '\0'; p += charLength(p)) {
+        if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');
+    }
+}
+
+size_t characterCount(const char* text) {
+    size_t n = 0;
+    for (const char* p = text; *p != '\0'; p += charLength(p)) ++n;
+    return n;
+}

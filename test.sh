@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds both trees and runs every test (native, then under Wine).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+tools/install-deps.sh
+tools/build.sh
+
+status=0
+echo "== native tests =="
+ctest --test-dir build/native --output-on-failure -j2 || status=1
+echo "== Windows tests under Wine =="
+(
+  source tools/wine-env.sh
+  ctest --test-dir build/win --output-on-failure -j2
+) || status=1
+(source tools/wine-env.sh && tenmark_stop_wine) >/dev/null 2>&1 || true
+exit $status

@@ -1,0 +1,34 @@
+#include "qpf_arguments.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <fcntl.h>
+#include <io.h>
+#include <cstdio>
+
+namespace {
+
+std::string toUtf8(const wchar_t* text) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return std::string();
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], n, nullptr, nullptr);
+    out.resize(static_cast<size_t>(n - 1));
+    return out;
+}
+
+} // namespace
+
+ProgramArguments programArguments(int argc, char** argv) {
+    ProgramArguments args;
+    for (int i = 1; i < argc; ++i) args.raw.emplace_back(argv[i]);
+    // The wide command line holds every character, whatever the system code page.
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; wide != nullptr && i < count; ++i) args.utf8.push_back(toUtf8(wide[i]));
+    if (wide != nullptr) LocalFree(wide);
+    if (args.utf8.size() != args.raw.size()) args.utf8 = args.raw;
+    return args;
+}
+
+void useBinaryStdout() { _setmode(_fileno(stdout), _O_BINARY); }

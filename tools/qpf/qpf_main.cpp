@@ -1,0 +1,75 @@
+// qpf: prints, creates and batch-edits QPF point files through the editor's own core.
+#include "cp932_utf8.h"
+#include "message_notifier.h"
+#include "qpf_commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char kUsage[] =
+    "usage: qpf dump [--raw] FILE\n"
+    "       qpf new OUT\n"
+    "       qpf edit [--raw] FILE [-o OUT] OP...\n"
+    "       qpf --help\n";
+
+const char kHelp[] =
+    "\n"
+    "dump   prints a header line of field names, then one TAB-separated line per point,\n"
+    "       as UTF-8 (--raw: the stored cp932 bytes).\n"
+    "new    writes a file with no points.\n"
+    "edit   applies the OPs in order and writes the result to OUT (default FILE):\n"
+    "         insert I            a new point at position I (0-based)\n"
+    "         remove I            deletes the point at I\n"
+    "         move TO FROM        puts the point at FROM just before the one at TO\n"
+    "         set I FIELD VALUE   FIELD: markNumber name longitude latitude voiceWord\n"
+    "                             soundCode directionCode phone directionEnabled\n"
+    "                             (VALUE is UTF-8; --raw: taken as bytes)\n"
+    "         clear               deletes every point\n"
+    "exit status: 0 done, 1 a file could not be read or written or a point could not be\n"
+    "added, 2 wrong usage.\n";
+
+// The core's messages are cp932; the terminal reads UTF-8.
+class StderrUtf8Notifier : public MessageNotifier {
+  public:
+    void showMessage(const char* text) override {
+        std::string utf8 = cp932ToUtf8(text);
+        std::fprintf(stderr, "%s\n", utf8.c_str());
+    }
+};
+
+ProgramArguments dropFirst(const ProgramArguments& args) {
+    ProgramArguments rest;
+    rest.utf8.assign(args.utf8.begin() + 1, args.utf8.end());
+    rest.raw.assign(args.raw.begin() + 1, args.raw.end());
+    return rest;
+}
+
+} // namespace
+
+int usageError(const char* problem) {
+    std::fprintf(stderr, "qpf: %s\n%s", problem, kUsage);
+    return kExitUsage;
+}
+
+int main(int argc, char** argv) {
+    StderrUtf8Notifier notifier;
+    setMessageNotifier(&notifier);
+    useBinaryStdout();
+
+    ProgramArguments args = programArguments(argc, argv);
+    if (args.utf8.empty()) return usageError("no command given");
+    const std::string& command = args.utf8[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    ProgramArguments rest = dropFirst(args);
+    if (command == "dump") return runDump(rest);
+    if (command == "new") return runNew(rest);
+    if (command == "edit") return runEdit(rest);
+    return usageError(("unknown command: " + command).c_str());
+}
