@@ -69,6 +69,19 @@ char* appendWithout(char* out, const char* end, const char* text, char drop) {
     return out;
 }
 
+// Writes a non-negative number zero-padded to `width` digits; returns the end.
+char* writeDigits(char* out, long value, int width) {
+    char reversed[24];
+    int n = 0;
+    do {
+        reversed[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (n < width) reversed[n++] = '0';
+    while (n > 0) *out++ = reversed[--n];
+    return out;
+}
+
 } // namespace
 
 PackedCoord packCoord(const char* text) {
@@ -95,6 +108,18 @@ CoordText unpackCoord(long value) {
     long degrees = value / 100000;
     long rest = value % 100000;
     CoordText coord;
+    if (value >= 0) {
+        // Formatted by hand: every point of a file passes here twice on loading.
+        char* p = writeDigits(coord.text, degrees, 3);
+        *p++ = '/';
+        p = writeDigits(p, rest / 1000, 2);
+        *p++ = '/';
+        p = writeDigits(p, (rest % 1000) / 10, 2);
+        *p++ = '.';
+        p = writeDigits(p, rest % 10, 1);
+        *p = '\0';
+        return coord;
+    }
     std::snprintf(coord.text, sizeof coord.text, "%03ld/%02ld/%02ld.%01ld", degrees, rest / 1000,
                   (rest % 1000) / 10, rest % 10);
     return coord;

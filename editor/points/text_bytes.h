@@ -8,6 +8,10 @@ inline bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c 
 // never splitting a double-byte character; always zero-terminates. Returns the bytes copied.
 size_t copyTruncated(char* destination, const char* text, size_t limit);
 
+// How many of the first `limit` bytes of `text` (which is longer than that) can be taken
+// without splitting a double-byte character, judged by scanning from the start.
+size_t fittingBytes(const char* text, size_t limit);
+
 // Like copyTruncated, but first keeps the QPF field separators out of the value:
 // "#" becomes the full-width "＃", TAB, CR and LF a blank.
 size_t copyFieldValue(char* destination, const char* text, size_t limit);
