@@ -26,14 +26,20 @@ tenmark_ensure_display() {
 # Wine's background services inherit the standard handles of the Wine process that started
 # them and keep them open while the server lives: a test's output pipe would stay open long
 # after the test ended. One idle Wine process with quiet handles keeps the services up.
+tenmark_keepalive_running() {
+  local pid
+  pid=$(cat "$WINEPREFIX.keepalive" 2>/dev/null) || return 1
+  # Both ends of the pipeline must live: a server killed from outside takes the Wine end.
+  [ -n "$pid" ] && [ "$(pgrep -P "$pid" 2>/dev/null | wc -l)" -ge 2 ]
+}
+
 tenmark_keep_wine_alive() {
   local pidfile="$WINEPREFIX.keepalive"
-  if [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile" 2>/dev/null)" 2>/dev/null; then
-    return 0
-  fi
+  tenmark_keepalive_running && return 0
   (
     flock 9
-    if ! { [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile" 2>/dev/null)" 2>/dev/null; }; then
+    if ! tenmark_keepalive_running; then
+      [ -f "$pidfile" ] && kill -- "-$(cat "$pidfile")" 2>/dev/null
       setsid bash -c 'sleep 7200 | wine cmd.exe' </dev/null >/dev/null 2>&1 9>&- &
       echo $! >"$pidfile"
       wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -14,19 +15,23 @@
 // What the fake map objects share with the test: the calls made, in order, and the answers.
 struct FakeMapWorld {
     std::vector<std::string> calls;
-    std::set<std::string> failing;  // member names whose calls fail
+    std::set<std::string> failing; // member names whose calls fail
     int16_t nextTextId = 100;
     int32_t latitude = 128483456;
-    int32_t longitude = 503100000;  // 139/45/00000
+    int32_t longitude = 503100000; // 139/45/00000
     std::string markLatitude = "35/41/23456";
     std::string markLongitude = "139/45/00000";
     std::map<std::string, std::string> layerNames = {{"4", "layer four"}};
     int objectsAlive = 0;
+    // Called at every call with the member's name, as the call waits for the map.
+    std::function<void(const std::string&)> onCall;
 };
 
 class FakeMap : public MapAutomation {
   public:
-    FakeMap(FakeMapWorld* world, std::string name) : world_(world), name_(std::move(name)) { ++world_->objectsAlive; }
+    FakeMap(FakeMapWorld* world, std::string name) : world_(world), name_(std::move(name)) {
+        ++world_->objectsAlive;
+    }
     ~FakeMap() override { --world_->objectsAlive; }
 
     int EnableMark(int16_t enable) override { return Call("EnableMark(" + std::to_string(enable) + ")"); }
@@ -36,8 +41,9 @@ class FakeMap : public MapAutomation {
     int MoveTo(const char* latitude, const char* longitude) override {
         return Call("MoveTo(" + std::string(latitude) + "," + longitude + ")");
     }
-    int AddTextEx(const char* latitude, const char* longitude, const char* label, int16_t option1, int16_t option2,
-                  const char* anchorLatitude, const char* anchorLongitude, int16_t* id) override {
+    int AddTextEx(const char* latitude, const char* longitude, const char* label, int16_t option1,
+                  int16_t option2, const char* anchorLatitude, const char* anchorLongitude,
+                  int16_t* id) override {
         if (Call("AddTextEx(" + std::string(latitude) + "," + longitude + "," + label + "," +
                  std::to_string(option1) + "," + std::to_string(option2) + "," + anchorLatitude + "," +
                  anchorLongitude + ")") < 0)
@@ -73,11 +79,12 @@ class FakeMap : public MapAutomation {
     }
     int DeleteAllCustom() override { return Call("DeleteAllCustom"); }
     int AddIcon(int32_t longitude, int32_t latitude, const char* label, const char* note, int16_t option1,
-                int16_t option2, int16_t option3, int32_t colour1, int32_t colour2, int16_t option4) override {
-        return Call("AddIcon(" + std::to_string(longitude) + "," + std::to_string(latitude) + "," + label + "," +
-                    note + "," + std::to_string(option1) + "," + std::to_string(option2) + "," +
-                    std::to_string(option3) + "," + std::to_string(colour1) + "," + std::to_string(colour2) + "," +
-                    std::to_string(option4) + ")");
+                int16_t option2, int16_t option3, int32_t colour1, int32_t colour2,
+                int16_t option4) override {
+        return Call("AddIcon(" + std::to_string(longitude) + "," + std::to_string(latitude) + "," + label +
+                    "," + note + "," + std::to_string(option1) + "," + std::to_string(option2) + "," +
+                    std::to_string(option3) + "," + std::to_string(colour1) + "," + std::to_string(colour2) +
+                    "," + std::to_string(option4) + ")");
     }
     int Move(int32_t longitude, int32_t latitude) override {
         return Call("Move(" + std::to_string(longitude) + "," + std::to_string(latitude) + ")");
@@ -87,6 +94,7 @@ class FakeMap : public MapAutomation {
     int Call(const std::string& call) {
         world_->calls.push_back(name_ + "." + call);
         std::string member = call.substr(0, call.find_first_of("(="));
+        if (world_->onCall) world_->onCall(member);
         return world_->failing.count(member) ? -1 : 0;
     }
     FakeMapWorld* world_;
@@ -121,6 +129,7 @@ class FakeHost : public BridgeHost {
     }
     void ShowWarning(const char* text, const char* title) override {
         boxes.push_back(std::string("warning:") + title + ":" + text);
+        if (onBox) onBox();
     }
     void ShowIdentifier(const char* identifier) override { shownIdentifier = identifier; }
     std::unique_ptr<MapAutomation> GetMapObject(const char* identifier) override {
@@ -138,6 +147,8 @@ class FakeHost : public BridgeHost {
     std::set<std::string> registered = {"ProAtlasW.Map", "ProAtlasW2.Map", "ProAtlasW3.Map", "ProAtlasSV.Map",
                                         "Mapple.Document"};
     bool failGet = false;
+    // Called while a box is open, as its message loop runs.
+    std::function<void()> onBox;
     int finds = 0;
     std::vector<Posted> posted;
     std::vector<std::string> boxes;

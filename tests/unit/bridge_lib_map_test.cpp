@@ -14,7 +14,8 @@ using Calls = std::vector<std::string>;
 MapLinkMessages Numbers() {
     MapLinkMessages messages;
     messages.WM_CARTOLINK = 0xC000;
-    for (int i = 0; i < SUB_CODE_COUNT; ++i) messages.sub[i] = 0xC001 + i;
+    for (int i = 0; i < SUB_CODE_COUNT; ++i)
+        messages.sub[i] = 0xC001 + i;
     return messages;
 }
 
@@ -24,7 +25,8 @@ class MapAdapterTest : public ::testing::Test {
     // Text of a reply frame posted to the editor, from its SUB_TEXT_CHAR steps.
     std::string ReplyText(size_t first, size_t last) {
         std::string text;
-        for (size_t i = first; i < last; ++i) text += static_cast<char>(host.posted[i].lParam);
+        for (size_t i = first; i < last; ++i)
+            text += static_cast<char>(host.posted[i].lParam);
         return text;
     }
 
@@ -39,7 +41,8 @@ TEST_F(MapAdapterTest, ProAtlasOpenNamesTheEditorAsEventWindow) {
     EXPECT_TRUE(map.open);
     EXPECT_EQ(MapKind::ProAtlas, map.kind);
     EXPECT_EQ((Calls{"get:ProAtlasW2.Map"}), host.attempts);
-    EXPECT_EQ((Calls{"ProAtlasW2.Map.EnableMark(1)", "ProAtlasW2.Map.SetEventWindow(4660,2048)"}), world.calls);
+    EXPECT_EQ((Calls{"ProAtlasW2.Map.EnableMark(1)", "ProAtlasW2.Map.SetEventWindow(4660,2048)"}),
+              world.calls);
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -89,11 +92,12 @@ TEST_F(MapAdapterTest, PlacesTextsAndDeletesExactlyThose) {
     world.calls.clear();
     ASSERT_EQ(0, addTextEx(&map, "35/41/23456,139/45/00000,東京,駅"));
     ASSERT_EQ(0, addTextEx(&map, "035/40/50500,139/46/00000,二"));
-    EXPECT_EQ((Calls{"ProAtlasW2.Map.MoveTo(35/41/23456,139/45/00000)",
-                     "ProAtlasW2.Map.AddTextEx(35/41/23456,139/45/00000,東京,駅,0,1,35/41/23456,139/45/00000)",
-                     "ProAtlasW2.Map.MoveTo(035/40/50500,139/46/00000)",
-                     "ProAtlasW2.Map.AddTextEx(035/40/50500,139/46/00000,二,0,1,035/40/50500,139/46/00000)"}),
-              world.calls);
+    EXPECT_EQ(
+        (Calls{"ProAtlasW2.Map.MoveTo(35/41/23456,139/45/00000)",
+               "ProAtlasW2.Map.AddTextEx(35/41/23456,139/45/00000,東京,駅,0,1,35/41/23456,139/45/00000)",
+               "ProAtlasW2.Map.MoveTo(035/40/50500,139/46/00000)",
+               "ProAtlasW2.Map.AddTextEx(035/40/50500,139/46/00000,二,0,1,035/40/50500,139/46/00000)"}),
+        world.calls);
     EXPECT_EQ(2, map.textIds.count);
     world.calls.clear();
     ASSERT_EQ(0, deleteTexts(&map));
@@ -127,7 +131,8 @@ TEST_F(MapAdapterTest, MalformedArgumentsPlaceNothing) {
 
 TEST_F(MapAdapterTest, FullTableRefusesFurtherTextsSoAllStayDeletable) {
     ASSERT_EQ(0, openMap(&map, host, "ProAtlasW2.Map"));
-    for (int i = 0; i < kTextIdCapacity; ++i) ASSERT_EQ(0, addTextEx(&map, "1,2,x"));
+    for (int i = 0; i < kTextIdCapacity; ++i)
+        ASSERT_EQ(0, addTextEx(&map, "1,2,x"));
     world.calls.clear();
     EXPECT_EQ(-1, addTextEx(&map, "1,2,one too many"));
     EXPECT_TRUE(world.calls.empty()) << "the map is not touched";
@@ -141,7 +146,8 @@ TEST_F(MapAdapterTest, FailedAddTextRecordsNoIdentifier) {
     ASSERT_EQ(0, openMap(&map, host, "ProAtlasW2.Map"));
     world.failing.insert("MoveTo");
     EXPECT_EQ(-1, addTextEx(&map, "1,2,x"));
-    EXPECT_EQ(std::string("ProAtlasW2.Map.MoveTo(1,2)"), world.calls.back()) << "no AddTextEx after a failure";
+    EXPECT_EQ(std::string("ProAtlasW2.Map.MoveTo(1,2)"), world.calls.back())
+        << "no AddTextEx after a failure";
     world.failing = {"AddTextEx"};
     EXPECT_EQ(-1, addTextEx(&map, "1,2,x"));
     EXPECT_EQ(0, map.textIds.count);
@@ -193,7 +199,8 @@ TEST_F(MapAdapterTest, ProAtlasMarkIsRepliedUnchanged) {
     EXPECT_EQ((Posted{0x1234, 0x801, messages.sub[SUB_TEXT_START], 0}), host.posted.front());
     EXPECT_EQ((Posted{0x1234, 0x801, messages.sub[SUB_GET_MARK_LAT], 0}), host.posted.back());
     EXPECT_EQ("035/41/23456", ReplyText(1, 13));
-    for (size_t i = 1; i < 13; ++i) EXPECT_EQ(messages.sub[SUB_TEXT_CHAR], host.posted[i].wParam);
+    for (size_t i = 1; i < 13; ++i)
+        EXPECT_EQ(messages.sub[SUB_TEXT_CHAR], host.posted[i].wParam);
 }
 
 TEST_F(MapAdapterTest, MappleMarkIsConvertedAndZeroIsEmpty) {
@@ -227,7 +234,8 @@ TEST_F(MapAdapterTest, FailedMarkReadSendsNoReply) {
 
 TEST_F(MapAdapterTest, MapplePollNotifiesOnceWhileTheMapStandsStill) {
     ASSERT_EQ(0, openMap(&map, host, "Mapple.Document"));
-    for (int i = 0; i < 5; ++i) ASSERT_EQ(0, pollMap(&map, host, messages));
+    for (int i = 0; i < 5; ++i)
+        ASSERT_EQ(0, pollMap(&map, host, messages));
     EXPECT_EQ((std::vector<Posted>{{0x1234, 0x800, messages.sub[SUB_TEXT_START], 0}}), host.posted);
     world.longitude += 1;
     pollMap(&map, host, messages);

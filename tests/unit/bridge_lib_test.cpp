@@ -74,8 +74,10 @@ TEST(TextIdTable, FillsFromZeroAndRefusesWhenFull) {
     TextIdTable table;
     clearTextIds(&table);
     EXPECT_EQ(0, table.count);
-    for (int16_t id : table.ids) ASSERT_EQ(-1, id);
-    for (int i = 0; i < kTextIdCapacity; ++i) ASSERT_EQ(0, addTextId(&table, static_cast<int16_t>(i)));
+    for (int16_t id : table.ids)
+        ASSERT_EQ(-1, id);
+    for (int i = 0; i < kTextIdCapacity; ++i)
+        ASSERT_EQ(0, addTextId(&table, static_cast<int16_t>(i)));
     EXPECT_TRUE(textIdsFull(table));
     EXPECT_EQ(-1, addTextId(&table, 5000));
     EXPECT_EQ(kTextIdCapacity, table.count);

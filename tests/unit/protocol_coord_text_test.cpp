@@ -74,8 +74,8 @@ TEST(MapCoordText, SecondsFieldIsDecimalAndRounded) {
 }
 
 TEST(MapCoordText, RoundTripsAcrossTheRange) {
-    const int32_t values[] = {1, 59999, 60000, 3599999, 3600000, 128483456, 503100000, INT32_MAX, -128483456,
-                              INT32_MIN};
+    const int32_t values[] = {1,         59999,     60000,     3599999,    3600000,
+                              128483456, 503100000, INT32_MAX, -128483456, INT32_MIN};
     for (int32_t value : values) {
         char text[32];
         ASSERT_GT(formatMapCoord(value, text, sizeof text), 0);

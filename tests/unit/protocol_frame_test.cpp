@@ -90,8 +90,9 @@ TEST(ProtocolCharCodes, SingleDoubleAndKatakanaBytes) {
     MapLinkMessages m = Registered(&registry);
     // "4", hiragana 0x82 0xA0, half-width katakana 0xB1 (a single byte), "," and "/".
     Steps steps = Frame(m, "4\x82\xA0\xB1,/", SUB_ADD_TEXT_EX);
-    Steps expected = {{m.sub[SUB_TEXT_START], 0}, {m.sub[SUB_TEXT_CHAR], 0x34},  {m.sub[SUB_TEXT_CHAR], -32096},
-                      {m.sub[SUB_TEXT_CHAR], 0xB1}, {m.sub[SUB_TEXT_CHAR], ','}, {m.sub[SUB_TEXT_CHAR], '/'},
+    Steps expected = {{m.sub[SUB_TEXT_START], 0},     {m.sub[SUB_TEXT_CHAR], 0x34},
+                      {m.sub[SUB_TEXT_CHAR], -32096}, {m.sub[SUB_TEXT_CHAR], 0xB1},
+                      {m.sub[SUB_TEXT_CHAR], ','},    {m.sub[SUB_TEXT_CHAR], '/'},
                       {m.sub[SUB_ADD_TEXT_EX], 0}};
     EXPECT_EQ(expected, steps);
 }
@@ -146,7 +147,7 @@ TEST(ProtocolFrames, RoundTripOfJapaneseLabel) {
 TEST(ProtocolFrames, NonCharactersAreDroppedFromTheText) {
     FakeRegistry registry;
     MapLinkMessages m = Registered(&registry);
-    Steps steps = {{m.sub[SUB_TEXT_START], 0}, {m.sub[SUB_TEXT_CHAR], 'a'},     {m.sub[SUB_TEXT_CHAR], 0},
+    Steps steps = {{m.sub[SUB_TEXT_START], 0},   {m.sub[SUB_TEXT_CHAR], 'a'},     {m.sub[SUB_TEXT_CHAR], 0},
                    {m.sub[SUB_TEXT_CHAR], 0x82}, {m.sub[SUB_TEXT_CHAR], 1 << 20}, {m.sub[SUB_TEXT_CHAR], 'b'},
                    {m.sub[SUB_TEXT_END], 0}};
     FrameText received;
@@ -178,16 +179,19 @@ TEST(ProtocolFrames, OverlongTextIsCutAtTheLimitOnBothSides) {
     MapLinkMessages m = Registered(&registry);
     // 1022 ASCII bytes then double-byte characters: the first one would end at byte 1024.
     std::string text(1022, 'a');
-    for (int i = 0; i < 10; ++i) text += "\x82\xA0";
+    for (int i = 0; i < 10; ++i)
+        text += "\x82\xA0";
     Steps steps = Frame(m, text.c_str(), SUB_TEXT_END);
     EXPECT_EQ(1022u + 2u, steps.size()) << "the sender stops before the character that does not fit";
 
     // A sender that does not keep the limit: the receiver keeps the first 1023 bytes whole.
     Steps flood = {{m.sub[SUB_TEXT_START], 0}};
-    for (int i = 0; i < 1022; ++i) flood.emplace_back(m.sub[SUB_TEXT_CHAR], 'a');
+    for (int i = 0; i < 1022; ++i)
+        flood.emplace_back(m.sub[SUB_TEXT_CHAR], 'a');
     flood.emplace_back(m.sub[SUB_TEXT_CHAR], -32096); // would need bytes 1023 and 1024
     flood.emplace_back(m.sub[SUB_TEXT_CHAR], 'z');    // would fit, but comes after the cut
-    for (int i = 0; i < 5000; ++i) flood.emplace_back(m.sub[SUB_TEXT_CHAR], 'q');
+    for (int i = 0; i < 5000; ++i)
+        flood.emplace_back(m.sub[SUB_TEXT_CHAR], 'q');
     flood.emplace_back(m.sub[SUB_TEXT_END], 0);
     FrameText received;
     EXPECT_EQ(std::string(1022, 'a'), Receive(m, flood, &received));

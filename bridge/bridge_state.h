@@ -1,0 +1,33 @@
+// Cartolink2's program-wide state, living as long as the process.
+#pragma once
+
+#include "map.h"
+#include "maplink_frame.h"
+#include "maplink_protocol.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+
+// A WM_CARTOLINK message that arrived while a command was still running.
+struct PendingStep {
+    uint32_t wParam;
+    intptr_t lParam;
+};
+
+// More than any editor sends while one command runs; beyond it, steps are dropped.
+constexpr size_t kMaxPendingSteps = 100000;
+
+struct BridgeState {
+    MapLinkMessages messages;
+    FrameText text;                               // argument of the frame in progress
+    char identifier[kMaxFrameTextBytes + 1] = {}; // which map application SUB_INIT_MAP opens
+    MapAdapter map;
+    // Set while a command runs. A message box or a waiting automation call may dispatch the
+    // next messages from inside it; those wait here and run afterwards, in arrival order.
+    bool busy = false;
+    std::deque<PendingStep> pending;
+};
+
+// Start-up values: empty text, the default identifier, no map, all text identifiers free.
+void initBridgeState(BridgeState* state);

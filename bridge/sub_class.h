@@ -1,0 +1,45 @@
+// Module SubClass: message registration, the subclassed window procedure of the form, and
+// the platform services the bridge's logic uses (window lookup, posting, message boxes).
+#pragma once
+
+#include "bridge_state.h"
+#include "map_automation.h"
+
+#include <windows.h>
+
+// The platform side of the bridge for one form window.
+class Win32BridgeHost : public BridgeHost {
+  public:
+    void Attach(HWND form, HWND text1) {
+        form_ = form;
+        text1_ = text1;
+    }
+
+    uintptr_t FindWindowByTitle(const char* title) override;
+    int PostToWindow(uintptr_t window, uint32_t message, uint32_t wParam, intptr_t lParam) override;
+    void ShowInformation(const char* text, const char* title) override;
+    void ShowWarning(const char* text, const char* title) override;
+    void ShowIdentifier(const char* identifier) override;
+    std::unique_ptr<MapAutomation> GetMapObject(const char* identifier) override;
+    std::unique_ptr<MapAutomation> CreateMapObject(const char* identifier) override;
+
+  private:
+    HWND form_ = nullptr;
+    HWND text1_ = nullptr;
+};
+
+// Registers "WM_CARTOLINK" and the eleven sub-code names into state. Returns 0 or -1.
+int SubClass_Register(BridgeState* state);
+
+// Puts the bridge's window procedure in front of the window's current one, which receives
+// every message the bridge does not handle. Returns 0 or -1.
+int SubClass_Install(HWND window, BridgeState* state, BridgeHost* host);
+
+// Puts the previous window procedure back.
+void SubClass_Restore(HWND window);
+
+// The procedure that was in place before SubClass_Install (null before it).
+WNDPROC SubClass_PreviousProcedure();
+
+// The bridge's window procedure itself.
+LRESULT CALLBACK SubClass_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
