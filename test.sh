@@ -12,7 +12,9 @@ ctest --test-dir build/native --output-on-failure -j2 || status=1
 echo "== Windows tests under Wine =="
 (
   source tools/wine-env.sh
-  ctest --test-dir build/win --output-on-failure -j2
+  # One at a time: the programs find each other by window title across the shared
+  # display, so two tests that each show a "Markwerk" window must not overlap.
+  ctest --test-dir build/win --output-on-failure -j1
 ) || status=1
 (source tools/wine-env.sh && tenmark_stop_wine) >/dev/null 2>&1 || true
 exit $status

@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 xvfb xauth x11-utils imagemagick
-  locales fonts-ipafont-gothic
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick
+  locales fonts-ipafont-gothic fonts-wine
 )
 
 missing=()

@@ -1,0 +1,37 @@
+// Capture position: the last mark position received becomes a new last point.
+#include "main_window.h"
+#include "map_link.h"
+#include "map_link_texts.h"
+#include "message_box_notifier.h"
+#include "point_messages.h"
+
+#include <cstdio>
+
+void MapLink::CapturePosition() {
+    if (main_.bridgeRunning == 0) StartBridge();
+    if (capturedLatitude[0] == '\0' || capturedLongitude[0] == '\0') return;
+    PointDocument& document = main_.document;
+    if (document.count() >= kMaxPoints) {
+        char text[64];
+        std::snprintf(text, sizeof text, MSG_TOO_MANY_POINTS_FORMAT, kMaxPoints);
+        ShowEditorMessage(text);
+        return;
+    }
+    HWND list = main_.mainList.window;
+    LVITEMW clear = {};
+    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    // With the selection cleared the new point always goes last.
+    int position = document.count();
+    if (document.insertBlank(position) < 0) return;
+    document.setName(position, TEXT_CAPTURED_POINT_NAME);
+    document.setLatitude(position, capturedLatitude);
+    document.setLongitude(position, capturedLongitude);
+    ReadRowTexts(document, position, main_.scratchRow);
+    main_.InsertPointRow(position, main_.scratchRow);
+    main_.SelectRow(position);
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(position), FALSE);
+    main_.UpdateStatusLine();
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+}

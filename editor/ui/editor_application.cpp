@@ -1,0 +1,38 @@
+#include "editor_application.h"
+
+#include "editor_texts.h"
+#include "main_window.h"
+#include "message_box_notifier.h"
+#include "win_text.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+MessageBoxNotifier g_notifier;
+
+} // namespace
+
+bool EditorApplication::InitInstance(const wchar_t* commandLine) {
+    setMessageNotifier(&g_notifier);
+    if (FAILED(oleInitialize(nullptr))) {
+        ShowEditorMessage(TEXT_OLE_INIT_FAILED);
+        return false;
+    }
+    // The list views, the status bar and the up-down control of the editor's dialogs.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                          ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES |
+                                                          ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    std::string line = WideToCp932(commandLine != nullptr ? commandLine : L"");
+    {
+        auto mainWindow = std::make_unique<MainWindow>(nullptr, line.c_str());
+        mainWindow->RunModal();
+    }
+    OleUninitialize();
+    return false;
+}

@@ -1,0 +1,93 @@
+// The file commands of the main window: open, save, save as, import, and the closing
+// question that every way of closing passes.
+#include "file_command_texts.h"
+#include "file_dialogs.h"
+#include "main_window.h"
+#include "message_box_notifier.h"
+#include "text_bytes.h"
+
+#include <cstring>
+
+namespace {
+
+// saveFile, and the document is unmodified when it was written. 0 or -1 (told already).
+int writeDocument(PointDocument& document, const char* path) {
+    if (document.saveFile(path) != 0) return -1;
+    document.setModified(false);
+    return 0;
+}
+
+} // namespace
+
+void MainWindow::OnFileOpen() {
+    char chosen[kPathBytes];
+    if (!activeFileDialogs().choose(window, FileDialogKind::Open, fileFolder, chosen)) return;
+    copyInto(currentFilePath, chosen);
+    AcceptPath(currentFilePath);
+    LoadCurrentFile();
+    RefillMainList();
+}
+
+// Asks for a name, takes it as the current file and writes there: the Save As procedure.
+// 0 when written; -1 when cancelled or the write failed.
+static int saveUnderChosenName(MainWindow& w, FileDialogKind kind) {
+    char chosen[kPathBytes];
+    if (!activeFileDialogs().choose(w.window, kind, w.fileFolder, chosen)) return -1;
+    copyInto(w.currentFilePath, chosen);
+    w.AcceptPath(w.currentFilePath);
+    w.UpdateStatusLine();
+    return writeDocument(w.document, w.saveTargetPath);
+}
+
+void MainWindow::OnFileSave() {
+    if (!document.isModified()) return;
+    if (saveTargetPath[0] != '\0') {
+        writeDocument(document, saveTargetPath);
+        return;
+    }
+    saveUnderChosenName(*this, FileDialogKind::Save);
+}
+
+void MainWindow::OnFileSaveAs() {
+    saveUnderChosenName(*this, FileDialogKind::SaveAs);
+}
+
+bool MainWindow::QueryClose() {
+    if (!document.isModified()) return true;
+    char question[kPathBytes + 64];
+    if (saveTargetPath[0] != '\0') {
+        std::strcpy(question, currentFilePath);
+        std::strcat(question, MSG_CLOSE_MODIFIED);
+    } else {
+        std::strcpy(question, MSG_CLOSE_NEW_FILE);
+    }
+    std::strcat(question, MSG_CLOSE_SAVE);
+    switch (ShowEditorMessage(question, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES: {
+        // The points are thrown away only once they are safely written: a cancelled save
+        // dialog or a failed write keeps the window open and the document modified.
+        int written = saveTargetPath[0] != '\0' ? writeDocument(document, saveTargetPath)
+                                                : saveUnderChosenName(*this, FileDialogKind::SaveAs);
+        return written == 0;
+    }
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::OnFileImport() {
+    LayoutImportScreen();
+    char chosen[kPathBytes];
+    if (!activeFileDialogs().choose(window, FileDialogKind::Import, importFolder, chosen)) return;
+    FolderOfPath(chosen, importFolder, sizeof importFolder);
+    LoadImportList(chosen);
+}
+
+void MainWindow::LoadImportList(const char* path) {
+    // On failure the message has been shown and the import document keeps its points; the
+    // rows are rebuilt from it either way.
+    if (importList.document.loadFile(path) == 0) copyInto(importList.importPath, path);
+    importList.Refill();
+}

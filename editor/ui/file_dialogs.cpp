@@ -1,0 +1,91 @@
+#include "file_dialogs.h"
+
+#include "file_command_texts.h"
+#include "message_notifier.h"
+
+#include <commdlg.h>
+#include <string>
+
+namespace {
+
+std::wstring widen(const char* cp932) {
+    int n = MultiByteToWideChar(932, 0, cp932, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
+    if (n > 0) MultiByteToWideChar(932, 0, cp932, -1, &wide[0], n);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+// "name|pattern|name|pattern||" with "|" standing for the terminators the dialog wants.
+std::wstring dialogFilter(const char* filter) {
+    std::wstring wide = widen(filter);
+    for (wchar_t& c : wide) {
+        if (c == L'|') c = L'\0';
+    }
+    return wide;
+}
+
+const char* filterOf(FileDialogKind kind) {
+    switch (kind) {
+    case FileDialogKind::Open:
+        return FILTER_OPEN;
+    case FileDialogKind::Import:
+        return FILTER_IMPORT;
+    case FileDialogKind::Save:
+    case FileDialogKind::SaveAs:
+        break;
+    }
+    return FILTER_SAVE;
+}
+
+class SystemFileDialogs : public FileDialogs {
+  public:
+    bool choose(HWND owner, FileDialogKind kind, const char* folder, char (&path)[kPathBytes]) override {
+        std::wstring filter = dialogFilter(filterOf(kind));
+        std::wstring initial = widen(folder);
+        wchar_t file[MAX_PATH * 2] = L"";
+        OPENFILENAMEW ofn = {};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = owner;
+        ofn.lpstrFilter = filter.c_str();
+        ofn.nFilterIndex = 1;
+        ofn.lpstrFile = file;
+        ofn.nMaxFile = MAX_PATH * 2;
+        ofn.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
+        ofn.lpstrDefExt = L"qpf";
+        ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
+        bool opening = kind == FileDialogKind::Open || kind == FileDialogKind::Import;
+        if (opening) ofn.Flags |= OFN_FILEMUSTEXIST;
+        if (kind == FileDialogKind::SaveAs) ofn.Flags |= OFN_OVERWRITEPROMPT;
+        BOOL chosen = opening ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+        if (!chosen) return false;
+        // Paths are cp932 throughout the editor: a name cp932 cannot spell cannot be used.
+        BOOL lossy = FALSE;
+        int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, file, -1, path, kPathBytes, nullptr, &lossy);
+        if (n <= 0 || lossy) {
+            path[0] = '\0';
+            showMessage(MSG_UNUSABLE_FILE_NAME);
+            return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+FileDialogs& systemFileDialogs() {
+    static SystemFileDialogs dialogs;
+    return dialogs;
+}
+
+namespace {
+FileDialogs* replacement = nullptr;
+}
+
+FileDialogs& activeFileDialogs() {
+    return replacement ? *replacement : systemFileDialogs();
+}
+
+void setFileDialogs(FileDialogs* dialogs) {
+    replacement = dialogs;
+}

@@ -1,0 +1,43 @@
+// The row format both point lists share: six columns, the name's row carrying the mark image.
+#pragma once
+
+#include "point_record.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+class PointDocument;
+
+// One point's display texts while a row is filled.
+struct RowTexts {
+    char name[sizeof(PointRecord::name)];
+    char longitude[sizeof(PointRecord::longitude)];
+    char latitude[sizeof(PointRecord::latitude)];
+    char markNumber[sizeof(PointRecord::markNumber)];
+    char voiceWord[sizeof(PointRecord::voiceWord)];
+    char phone[sizeof(PointRecord::phone)];
+};
+
+constexpr int kListColumnCount = 6;
+
+// The texts of the point at position i (empty texts for a free position).
+void ReadRowTexts(const PointDocument& document, int i, RowTexts& texts);
+
+// The mark image list entry of a mark number text: mark n is entry n - 1. A number outside
+// 1..55 ("00" is a point without a mark) shows no image.
+int MarkImageIndex(const char* markNumber);
+
+// Inserts a row at `row` and fills its six columns; returns the index the list gave it, or
+// -1 when the list refused.
+int InsertListRow(HWND list, int row, const RowTexts& texts);
+
+// Rewrites the six columns and the image of an existing row.
+void SetListRow(HWND list, int row, const RowTexts& texts);
+
+// A cell as cp932 (empty when the row or column does not exist).
+void GetListText(HWND list, int row, int column, char* out, size_t size);
+
+// Extended styles, image lists, colours and the six columns, the same on both lists.
+void StylePointList(HWND list, HIMAGELIST normalMarks, HIMAGELIST smallMarks, COLORREF background,
+                    COLORREF text);

@@ -1,0 +1,17 @@
+// Files dropped on the main window outside the import list: the last one is opened.
+#include "main_window.h"
+
+#include "drop_files.h"
+#include "text_bytes.h"
+
+void MainWindow::OnDropFiles(HDROP drop) {
+    char name[kDroppedNameBytes + 1];
+    // No question about unsaved changes: a drop replaces the points, as Open does.
+    if (LastDroppedName(drop, name, sizeof name)) {
+        copyInto(currentFilePath, name);
+        AcceptPath(currentFilePath);
+        LoadCurrentFile();
+        RefillMainList();
+    }
+    DragFinish(drop);
+}

@@ -1,0 +1,49 @@
+// The 編集 popup's map items (only when the bridge program is present) and the main list's
+// context menu.
+#include "main_window.h"
+
+#include "editor_texts.h"
+#include "resource_ids.h"
+#include "win_text.h"
+
+namespace {
+
+constexpr int kEditPopup = 1;
+
+} // namespace
+
+void MainWindow::AppendMapMenuItems() {
+    HMENU menu = GetMenu(window);
+    if (menu == nullptr || bridgePresent != 1) return;
+    HMENU edit = GetSubMenu(menu, kEditPopup);
+    if (edit == nullptr) return;
+    AppendMenuW(edit, MF_SEPARATOR, IDM_EDIT_MAP_SEPARATOR, nullptr);
+    AppendMenuW(edit, MF_STRING, IDM_EDIT_SHOW_ON_MAP, Cp932ToWide(TEXT_MENU_SHOW_ON_MAP).c_str());
+    AppendMenuW(edit, MF_STRING, IDM_EDIT_CAPTURE, Cp932ToWide(TEXT_MENU_CAPTURE).c_str());
+}
+
+void MainWindow::OnContextMenu(HWND from, int x, int y) {
+    if (from != mainList.window) return;
+    // From the keyboard the request carries no position: the menu opens at the first
+    // selected row, or at the list's corner.
+    if (x == -1 && y == -1) {
+        POINT at = {0, 0};
+        int row = static_cast<int>(
+            SendMessageW(mainList.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        RECT rect = {};
+        rect.left = LVIR_BOUNDS;
+        if (row >= 0 && SendMessageW(mainList.window, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                                     reinterpret_cast<LPARAM>(&rect))) {
+            at = POINT{rect.left, rect.bottom};
+        }
+        ClientToScreen(mainList.window, &at);
+        x = at.x;
+        y = at.y;
+    }
+    // A fresh copy of the menu: the items appended to the window's own menu never show here.
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    if (menu == nullptr) return;
+    HMENU edit = GetSubMenu(menu, kEditPopup);
+    if (edit != nullptr) TrackPopupMenu(edit, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+    DestroyMenu(menu);
+}

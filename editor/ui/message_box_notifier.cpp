@@ -1,0 +1,50 @@
+#include "message_box_notifier.h"
+
+#include "text_bytes.h"
+#include "win_text.h"
+
+#include <cstring>
+
+namespace {
+
+char g_title[260];
+
+// Walks by characters: 0x5C can be the trail byte of a double-byte character.
+void TitleFromModulePath(const char* path, char* out, size_t size) {
+    const char* name = path;
+    for (const char* p = path; *p != '\0'; ++p) {
+        if (isLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
+            ++p;
+        } else if (*p == '\\' || *p == '/' || *p == ':') {
+            name = p + 1;
+        }
+    }
+    size_t length = std::strlen(name);
+    const char* dot = std::strrchr(name, '.');
+    if (dot != nullptr) length = static_cast<size_t>(dot - name);
+    if (length >= size) length = size - 1;
+    std::memcpy(out, name, length);
+    out[length] = '\0';
+}
+
+} // namespace
+
+const char* ApplicationTitle() {
+    if (g_title[0] == '\0') {
+        wchar_t module[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, module, MAX_PATH);
+        char path[MAX_PATH * 2];
+        WideToCp932(module, path);
+        TitleFromModulePath(path, g_title, sizeof g_title);
+    }
+    return g_title;
+}
+
+int ShowEditorMessage(const char* text, UINT type) {
+    return MessageBoxW(GetActiveWindow(), Cp932ToWide(text).c_str(), Cp932ToWide(ApplicationTitle()).c_str(),
+                       type);
+}
+
+void MessageBoxNotifier::showMessage(const char* text) {
+    ShowEditorMessage(text);
+}

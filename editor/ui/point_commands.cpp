@@ -1,0 +1,129 @@
+// The point commands: change, add, delete, and the copies of imported points dragged into the
+// main list. Each keeps the main list in step with the point list: row i shows point i.
+#include "main_window.h"
+
+#include "message_box_notifier.h"
+#include "point_edit_dialog.h"
+#include "point_messages.h"
+
+#include <cstdio>
+
+namespace {
+
+int NextSelectedRow(HWND list, int after) {
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
+}
+
+void SetRowState(HWND list, int row, UINT state, UINT mask) {
+    LVITEMW item = {};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void RepaintNow(HWND list) {
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+}
+
+void ShowTooManyPoints() {
+    char text[64];
+    std::snprintf(text, sizeof text, MSG_TOO_MANY_POINTS_FORMAT, kMaxPoints);
+    ShowEditorMessage(text);
+}
+
+// The fields a copy takes from an imported point; date, time and the spare fields stay
+// those of the new record.
+void CopyImportedPoint(const PointDocument& source, int n, PointDocument& target, int i) {
+    target.setName(i, source.getName(n));
+    target.setLongitude(i, source.getLongitude(n));
+    target.setLatitude(i, source.getLatitude(n));
+    target.setMarkNumber(i, source.getMarkNumber(n));
+    target.setVoiceWord(i, source.getVoiceWord(n));
+    target.setPhone(i, source.getPhone(n));
+    target.setSoundCode(i, source.getSoundCode(n));
+    target.setDirectionCode(i, source.getDirectionCode(n));
+    target.setDirectionEnabled(i, source.getDirectionEnabled(n));
+}
+
+} // namespace
+
+void MainWindow::ChangePoint() {
+    int row = NextSelectedRow(mainList.window, -1);
+    if (row < 0) return;
+    MarkIconSource icons = [this](int index) { return GetMarkIcon(index); };
+    // After Cancel the row is rewritten with the same values; only a row without a point
+    // (which the list never shows) is left alone.
+    if (EditPoint(window, document, icons, false, row) < 0) return;
+    RefreshPointRow(row);
+    RepaintNow(mainList.window);
+}
+
+void MainWindow::AddPoint() {
+    if (document.count() >= kMaxPoints) {
+        ShowTooManyPoints();
+        return;
+    }
+    int first = NextSelectedRow(mainList.window, -1);
+    int i = first < 0 ? 0 : first;
+    MarkIconSource icons = [this](int index) { return GetMarkIcon(index); };
+    if (EditPoint(window, document, icons, true, i) == IDOK) {
+        ReadRowTexts(document, i, scratchRow);
+        InsertPointRow(i, scratchRow);
+        // Only the last selected row stays selected; with none selected, the new one is.
+        int last = i;
+        for (int row = NextSelectedRow(mainList.window, -1); row >= 0;
+             row = NextSelectedRow(mainList.window, row)) {
+            SetRowState(mainList.window, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+            last = row;
+        }
+        SetRowState(mainList.window, last, LVIS_SELECTED, LVIS_SELECTED);
+        SendMessageW(mainList.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(last), FALSE);
+        UpdateStatusLine();
+    }
+    RepaintNow(mainList.window);
+}
+
+void MainWindow::DeletePoints() {
+    int noted[kMaxPoints];
+    int count = 0;
+    for (int row = NextSelectedRow(mainList.window, -1); row >= 0 && count < kMaxPoints;
+         row = NextSelectedRow(mainList.window, row)) {
+        noted[count++] = row;
+    }
+    for (int k = 0; k < count; ++k) {
+        // Each removal moves the later noted rows up by one.
+        int p = noted[k] - k;
+        SendMessageW(mainList.window, LVM_DELETEITEM, static_cast<WPARAM>(p), 0);
+        document.removeAt(p);
+        UpdateStatusLine();
+        SelectRow(p);
+    }
+}
+
+void MainWindow::TransferImportedPoints(int targetRow) {
+    int rows = static_cast<int>(SendMessageW(mainList.window, LVM_GETITEMCOUNT, 0, 0));
+    int target = targetRow < 0 || targetRow > rows ? rows : targetRow;
+    const PointDocument& source = importList.document;
+    bool full = false;
+    // Each copy goes in front of the one before: the last selected import row ends up first.
+    for (int n = NextSelectedRow(importList.window, -1); n >= 0; n = NextSelectedRow(importList.window, n)) {
+        if (!source.isUsed(n)) continue;
+        if (document.insertBlank(target) < 0) {
+            full = true;
+            break;
+        }
+        CopyImportedPoint(source, n, document, target);
+        // The row shows the copy as stored (its name cut to the editor's limit), so the row
+        // and the point agree.
+        ReadRowTexts(document, target, scratchRow);
+        InsertPointRow(target, scratchRow);
+    }
+    UpdateStatusLine();
+    if (full) ShowTooManyPoints();
+}
+
+void MainWindow::RefreshPointRow(int row) {
+    ReadRowTexts(document, row, scratchRow);
+    SetListRow(mainList.window, row, scratchRow);
+}

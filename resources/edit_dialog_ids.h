@@ -1,0 +1,55 @@
+// Control ids of the point edit dialog (153) and the mark picker (160).
+#pragma once
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+#define IDD_POINT_EDIT 153
+#define IDD_MARK_PICKER 160
+
+// Dialog 153, "編集".
+#define IDC_EDIT_NAME 1071
+#define IDC_EDIT_VOICE_WORD 1072
+#define IDC_EDIT_PHONE 1073
+#define IDC_EDIT_LONGITUDE 1074
+#define IDC_EDIT_LATITUDE 1075
+#define IDC_EDIT_MARK_NUMBER 1010
+#define IDC_EDIT_NAME_LABEL 1012
+#define IDC_EDIT_VOICE_WORD_LABEL 1013
+#define IDC_EDIT_LONGITUDE_LABEL 1014
+#define IDC_EDIT_LATITUDE_LABEL 1015
+#define IDC_EDIT_PHONE_LABEL 1016
+#define IDC_EDIT_DIRECTION_ENABLE_LABEL 1019
+#define IDC_EDIT_MARK_SPIN 1020
+#define IDC_EDIT_SOUND_LIST 1022
+#define IDC_EDIT_DATE_LABEL 1036
+#define IDC_EDIT_MARK_PREVIEW 1046
+#define IDC_EDIT_DIRECTION 1057
+#define IDC_EDIT_COMMENT 1058
+#define IDC_EDIT_DIRECTION_ON 1064
+#define IDC_EDIT_DIRECTION_OFF 1065
+#define IDC_EDIT_TIME_LABEL 1070
+#define IDC_EDIT_DATE 1076
+#define IDC_EDIT_TIME 1077
+#define IDC_EDIT_DIRECTION_LABEL 1080
+#define IDC_EDIT_DIRECTION_NEXT 1083
+#define IDC_EDIT_DIRECTION_PREVIOUS 1084
+
+// Dialog 160, "ﾀﾞｲｱﾛｸﾞ": the grid of mark buttons, by row and column (mark k is the k-th
+// button counted left to right, top to bottom).
+#define IDC_PICK_R1C01 1001
+#define IDC_PICK_R1C02 1002
+#define IDC_PICK_R1C03 1068
+#define IDC_PICK_R1C04 1069
+#define IDC_PICK_R1C05 1070
+#define IDC_PICK_R1C06 1003
+#define IDC_PICK_R1C07 1004
+#define IDC_PICK_R1C08 1071
+#define IDC_PICK_R1C09 1072
+#define IDC_PICK_R1C10 1073
+#define IDC_PICK_R1C11 1005
+#define IDC_PICK_R2C01 1012
+#define IDC_PICK_R3C01 1034
+#define IDC_PICK_R4C01 1045
+#define IDC_PICK_R5C01 1056
