@@ -3,7 +3,6 @@
 #include "editor_texts.h"
 #include "main_window.h"
 #include "map_coord_text.h"
-#include "map_link_texts.h"
 #include "maplink_frame.h"
 #include "resource_ids.h"
 #include "text_bytes.h"

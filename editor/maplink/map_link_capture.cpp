@@ -1,7 +1,7 @@
 // Capture position: the last mark position received becomes a new last point.
 #include "main_window.h"
 #include "map_link.h"
-#include "map_link_texts.h"
+#include "editor_texts.h"
 #include "message_box_notifier.h"
 #include "point_messages.h"
 

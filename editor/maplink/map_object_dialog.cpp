@@ -1,6 +1,6 @@
 #include "map_object_dialog.h"
 
-#include "map_link_texts.h"
+#include "editor_texts.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
 #include "win_text.h"

@@ -1,6 +1,6 @@
 #include "map_object_store.h"
 
-#include "map_link_texts.h"
+#include "editor_texts.h"
 #include "win_text.h"
 
 #include <cstring>

@@ -30,3 +30,45 @@
 
 // Version dialog: product name and version from the version resource
 #define TEXT_ABOUT_PRODUCT_FORMAT "%s Version %s"
+
+// The point edit dialog.
+// Shown when OK is pressed while a box holds a character that cp932 cannot store; the box is
+// then focused with its text selected and the dialog stays open.
+#define MSG_TEXT_NOT_STORABLE "保存できない文字が含まれています。\n別の文字に置き換えてください。"
+// Follows the direction's name in the direction box (0x81 0x4B, not the degree sign).
+#define TEXT_DIRECTION_SUFFIX "゜"
+
+// The file commands.
+// Texts of the file commands, exactly as the user sees them (cp932 in the program).
+
+// File dialog filters: "name|pattern|name|pattern||".
+#define FILTER_OPEN "QPF ファイル(*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||"
+#define FILTER_SAVE "QPF ファイル (*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||"
+#define FILTER_IMPORT "地点ファイル ( *.qpf)|*.qpf|すべてのファイル (*.*)|*.*||"
+
+// The closing question, joined without blank or line break.
+#define MSG_CLOSE_MODIFIED "は変更されています。"
+#define MSG_CLOSE_NEW_FILE "新規ファイルです。"
+#define MSG_CLOSE_SAVE "保存しますか？"
+
+// A chosen file name with characters the editor's file names (cp932) cannot hold.
+#define MSG_UNUSABLE_FILE_NAME "このファイル名は使用できません。"
+
+// The map link.
+// Registry: HKEY_LOCAL_MACHINE, this prefix followed by the product name.
+#define TEXT_REGISTRY_KEY_PREFIX "SOFTWARE\\Vorn\\"
+#define TEXT_VALUE_MAP_OBJECT "MapObject"
+#define TEXT_VALUE_OBJECT_COUNT "o-cnt"
+#define TEXT_VALUE_MAP_OBJECT_FORMAT "MapObject%02d"
+
+// The map applications every list starts with, in this order.
+#define TEXT_BUILTIN_MAP_OBJECT_1 "ProAtlasW2.Map"
+#define TEXT_BUILTIN_MAP_OBJECT_2 "ProAtlasW3.Map"
+#define TEXT_BUILTIN_MAP_OBJECT_3 "ProAtlasSV.Map"
+#define TEXT_BUILTIN_MAP_OBJECT_4 "Mapple.Document"
+
+// The layer the map is asked for (the bridge's command line is TEXT_BRIDGE_PROGRAM).
+#define TEXT_MAP_LAYER "4"
+
+// Capture
+#define TEXT_CAPTURED_POINT_NAME "新しいポイント"

@@ -1,6 +1,6 @@
 // The file commands of the main window: open, save, save as, import, and the closing
 // question that every way of closing passes.
-#include "file_command_texts.h"
+#include "editor_texts.h"
 #include "file_dialogs.h"
 #include "main_window.h"
 #include "message_box_notifier.h"

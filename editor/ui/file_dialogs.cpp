@@ -1,6 +1,6 @@
 #include "file_dialogs.h"
 
-#include "file_command_texts.h"
+#include "editor_texts.h"
 #include "message_notifier.h"
 
 #include <commdlg.h>

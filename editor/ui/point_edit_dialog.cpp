@@ -4,7 +4,7 @@
 #include "field_conversions.h"
 #include "message_box_notifier.h"
 #include "point_document.h"
-#include "point_editing_texts.h"
+#include "editor_texts.h"
 #include "point_text_input.h"
 #include "text_bytes.h"
 #include "win_text.h"

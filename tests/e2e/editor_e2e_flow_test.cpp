@@ -103,7 +103,9 @@ class EditorE2eTest : public ::testing::Test {
             PostMessageW(editor.window(), WM_CLOSE, 0, 0);
             editor.WaitForEnd(20000);
         }
-        if (bridge != 0) EXPECT_TRUE(WaitForProcessEnd(bridge, 20000)) << "the bridge still runs";
+        if (bridge != 0) {
+            EXPECT_TRUE(WaitForProcessEnd(bridge, 20000)) << "the bridge still runs";
+        }
         for (const RecordLine& line : record->Lines())
             WaitForProcessEnd(line.pid, 15000);
         DeleteFileW(file.c_str());

@@ -5,7 +5,7 @@
 #include "editor_test_support.h"
 
 #include "field_conversions.h"
-#include "point_editing_texts.h"
+#include "editor_texts.h"
 #include "resource_ids.h"
 
 #include <gtest/gtest.h>

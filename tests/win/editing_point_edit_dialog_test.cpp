@@ -5,7 +5,7 @@
 #include "edit_dialog_ids.h"
 #include "point_document.h"
 #include "point_edit_dialog.h"
-#include "point_editing_texts.h"
+#include "editor_texts.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

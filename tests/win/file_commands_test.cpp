@@ -275,7 +275,8 @@ TEST_F(FileCommands, AFileHeldByAnotherProcessIsASharingViolationAndNothingIsLos
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring command = L"\"" + (std::filesystem::path(self).parent_path() / L"hold_file.exe").wstring() +
                            L"\" \"" + (dir_ / "held.qpf").wstring() + L"\"";
-    STARTUPINFOW si = {sizeof si};
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
     // Held once our own exclusive open fails.
@@ -336,7 +337,9 @@ TEST_F(FileCommands, EveryWayOfClosingAsksFirst) {
         bool enter = way.wParam == MAKEWPARAM(IDOK, 0);
         auto texts = withBoxes([&] { SendMessageW(w.window, way.message, way.wParam, 0); },
                                enter ? std::vector<int>{} : std::vector<int>{IDCANCEL});
-        if (!enter) EXPECT_EQ(texts.at(0), "新規ファイルです。保存しますか？") << way.name;
+        if (!enter) {
+            EXPECT_EQ(texts.at(0), "新規ファイルです。保存しますか？") << way.name;
+        }
         EXPECT_TRUE(IsWindow(w.window)) << way.name;
         EXPECT_TRUE(w.document.isModified()) << way.name;
     }
