@@ -24,7 +24,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 # Wine draws Japanese only when its prefix was made under a Japanese locale.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+# The English one runs the tests that prove the programs do not depend on the system code page.
+have_locale() { locale -a 2>/dev/null | grep -qi "^$1\.utf-\?8$"; }
+if ! have_locale ja_JP || ! have_locale en_US; then
   "${sudo_cmd[@]}" sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/; s/^# *\(en_US.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
   grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
