@@ -1,4 +1,5 @@
 #include "map_object_dialog.h"
+#include "dialog_owner.h"
 
 #include "editor_texts.h"
 #include "resource_ids.h"
@@ -78,14 +79,8 @@ INT_PTR MapObjectDialog::Show(HWND parent) {
 }
 
 INT_PTR CALLBACK MapObjectDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<MapObjectDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<MapObjectDialog*>(lParam);
-        self->window_ = window;
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-    }
-    if (self == nullptr) return FALSE;
-    return self->HandleMessage(message, wParam, lParam);
+    MapObjectDialog* self = DialogOwner(window, message, lParam, &MapObjectDialog::window_);
+    return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
 INT_PTR MapObjectDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {

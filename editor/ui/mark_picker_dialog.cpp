@@ -1,4 +1,5 @@
 #include "mark_picker_dialog.h"
+#include "dialog_owner.h"
 
 #include "edit_dialog_ids.h"
 
@@ -40,14 +41,8 @@ int MarkPickerDialog::Run(HWND owner, const POINT* anchor) {
 }
 
 INT_PTR CALLBACK MarkPickerDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<MarkPickerDialog*>(lParam);
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        self->hwnd_ = dialog;
-    }
-    auto* self = reinterpret_cast<MarkPickerDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (self == nullptr) return FALSE;
-    return self->HandleMessage(message, wParam, lParam);
+    MarkPickerDialog* self = DialogOwner(dialog, message, lParam, &MarkPickerDialog::hwnd_);
+    return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
 INT_PTR MarkPickerDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {

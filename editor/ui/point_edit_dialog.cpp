@@ -1,4 +1,5 @@
 #include "point_edit_dialog.h"
+#include "dialog_owner.h"
 
 #include "edit_dialog_ids.h"
 #include "field_conversions.h"
@@ -46,13 +47,8 @@ int PointEditDialog::Run(HWND owner) {
 }
 
 INT_PTR CALLBACK PointEditDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<PointEditDialog*>(lParam)->hwnd_ = dialog;
-    }
-    auto* self = reinterpret_cast<PointEditDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (self == nullptr) return FALSE;
-    return self->HandleMessage(message, wParam, lParam);
+    PointEditDialog* self = DialogOwner(dialog, message, lParam, &PointEditDialog::hwnd_);
+    return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
 INT_PTR PointEditDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
