@@ -11,7 +11,12 @@ echo "== native tests =="
 ctest --test-dir build/native --output-on-failure -j2 || status=1
 echo "== Windows tests under Wine =="
 (
+  # Always the project's own virtual display: the tests move the mouse and take the focus,
+  # and expect a display with no window manager, whatever $DISPLAY the caller has.
+  unset DISPLAY TENMARK_OWN_DISPLAY
   source tools/wine-env.sh
+  echo "$(wine --version), prefix $WINEPREFIX, display $DISPLAY" \
+    "($([ "$TENMARK_OWN_DISPLAY" = 1 ] && echo "our Xvfb" || echo "from the environment"))"
   # One at a time: the programs find each other by window title across the shared
   # display, so two tests that each show a "Markwerk" window must not overlap.
   ctest --test-dir build/win --output-on-failure -j1

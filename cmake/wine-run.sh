@@ -8,5 +8,10 @@ out=$(mktemp "${TMPDIR:-/tmp}/tenmark-test.XXXXXX")
 status=0
 wine "$@" </dev/null >"$out" 2>&1 || status=$?
 cat "$out"
+# A crash must fail the test even when Wine's debugger leaves a zero exit status behind.
+if [ "$status" -eq 0 ] && grep -q "^wine: Unhandled\|^Unhandled exception" "$out"; then
+  echo "wine-run: the program crashed" >&2
+  status=1
+fi
 rm -f "$out"
 exit "$status"

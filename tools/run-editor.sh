@@ -21,7 +21,6 @@ done
 case "$shot" in /*) ;; *) shot="$PWD/$shot" ;; esac
 [ -x "$bin/Tenmark.exe" ] || { echo "run-editor: $bin/Tenmark.exe is not built" >&2; exit 1; }
 
-had_display="${DISPLAY:-}"
 source "$root/tools/wine-env.sh"
 
 args=()
@@ -31,7 +30,7 @@ if [ -n "$file" ]; then
 fi
 cd "$bin"
 
-if [ -n "$had_display" ]; then
+if [ "$TENMARK_OWN_DISPLAY" != 1 ]; then
   exec wine Tenmark.exe "${args[@]}"
 fi
 

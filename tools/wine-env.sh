@@ -7,20 +7,51 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL="${TENMARK_LOCALE:-ja_JP.UTF-8}"
 export LANG="$LC_ALL"
 
-tenmark_ensure_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
-  local num="${TENMARK_DISPLAY_NUM:-93}"
-  export DISPLAY=":$num"
-  [ -S "/tmp/.X11-unix/X$num" ] && return 0
+# True when an X server answers on the display: a socket file or a DISPLAY variable alone
+# proves nothing (a stale socket, or a DISPLAY inherited from a session that is gone).
+tenmark_display_answers() {
+  xdpyinfo -display "$1" >/dev/null 2>&1
+}
+
+# Starts the project's own Xvfb on display $1 unless one answers there already.
+tenmark_start_xvfb() {
+  local num="$1" log="$tenmark_root/build/xvfb-$1.log"
+  mkdir -p "$tenmark_root/build"
   (
     flock 9
-    if [ ! -S "/tmp/.X11-unix/X$num" ]; then
-      rm -f "/tmp/.X$num-lock"
-      # fd 9 is closed for the server, or it would hold the lock for as long as it runs.
-      setsid Xvfb ":$num" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
-      for _ in $(seq 1 100); do [ -S "/tmp/.X11-unix/X$num" ] && break; sleep 0.1; done
-    fi
+    tenmark_display_answers ":$num" && exit 0
+    # A server of ours that no longer answers is ended before its display is reused.
+    pkill -f "^Xvfb :$num( |\$)" 2>/dev/null && sleep 0.5
+    rm -f "/tmp/.X$num-lock" "/tmp/.X11-unix/X$num"
+    # fd 9 is closed for the server, or it would hold the lock for as long as it runs.
+    setsid Xvfb ":$num" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$log" 2>&1 9>&- &
+    for _ in $(seq 1 150); do
+      tenmark_display_answers ":$num" && exit 0
+      sleep 0.2
+    done
+    exit 1
   ) 9>"/tmp/tenmark-xvfb-$num.lock"
+}
+
+# Uses $DISPLAY when a server answers there, else the project's own Xvfb (display 93 or
+# TENMARK_DISPLAY_NUM, or the next few numbers when that one cannot be had).
+# TENMARK_OWN_DISPLAY=1 tells the callers the display is ours and nobody looks at it.
+tenmark_ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && tenmark_display_answers "$DISPLAY"; then
+    [ "${TENMARK_OWN_DISPLAY:-}" = 1 ] || export TENMARK_OWN_DISPLAY=0
+    return 0
+  fi
+  local first="${TENMARK_DISPLAY_NUM:-93}" num
+  for num in $(seq "$first" $((first + 4))); do
+    if tenmark_start_xvfb "$num"; then
+      export DISPLAY=":$num" TENMARK_OWN_DISPLAY=1
+      return 0
+    fi
+  done
+  echo "wine-env: no X display: Xvfb did not answer on :$first to :$((first + 4))" \
+    "(DISPLAY was '${DISPLAY:-}'). Last log, build/xvfb-$first.log:" >&2
+  tail -n 20 "$tenmark_root/build/xvfb-$first.log" >&2 2>/dev/null
+  return 1
 }
 
 # Wine's background services inherit the standard handles of the Wine process that started
@@ -68,5 +99,25 @@ tenmark_ensure_prefix() {
   tenmark_keep_wine_alive
 }
 
+# Without a window manager Wine waits about 2 s at the end of each managed top-level window
+# for a state change that never comes. On the project's own Xvfb the windows are unmanaged,
+# which drops that wait; on a user's desktop the window manager keeps them.
+# One test program stays managed: it closes an editor and opens another with a modal dialog
+# in one process, and Wine 8 then unmaps the first editor's X window again (BadWindow).
+tenmark_set_window_management() {
+  local want=Y mark="$WINEPREFIX/.tenmark-managed"
+  [ "${TENMARK_OWN_DISPLAY:-}" = 1 ] && want=N
+  [ "$(cat "$mark" 2>/dev/null)" = "$want" ] && return 0
+  (
+    flock 9
+    [ "$(cat "$mark" 2>/dev/null)" = "$want" ] && exit 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$want" /f </dev/null >/dev/null 2>&1 9>&- &&
+      wine reg add 'HKCU\Software\Wine\AppDefaults\editing_command_tests.exe\X11 Driver' /v Managed /d Y /f \
+        </dev/null >/dev/null 2>&1 9>&- &&
+      echo "$want" >"$mark"
+  ) 9>"$WINEPREFIX.lock"
+}
+
 tenmark_ensure_display
 tenmark_ensure_prefix
+tenmark_set_window_management
