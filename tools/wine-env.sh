@@ -25,7 +25,7 @@ tenmark_start_xvfb() {
     rm -f "/tmp/.X$num-lock" "/tmp/.X11-unix/X$num"
     # fd 9 is closed for the server, or it would hold the lock for as long as it runs.
     setsid Xvfb ":$num" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$log" 2>&1 9>&- &
-    for _ in $(seq 1 150); do
+    for _ in $(seq 1 300); do
       tenmark_display_answers ":$num" && exit 0
       sleep 0.2
     done
@@ -76,6 +76,11 @@ tenmark_keep_wine_alive() {
       wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
     fi
   ) 9>"$WINEPREFIX.keepalive.lock"
+}
+
+# True when Wine can make a window on the display (build/win/bin/window_probe.exe).
+tenmark_windows_work() {
+  wine "$tenmark_root/build/win/bin/window_probe.exe" </dev/null >/dev/null 2>&1 9>&-
 }
 
 # Ends every Wine process of the prefix and the idle one.
