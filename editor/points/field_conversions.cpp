@@ -3,6 +3,7 @@
 #include "text_bytes.h"
 
 #include <climits>
+#include <cstdint>
 #include <initializer_list>
 #include <cstdio>
 #include <cstring>
@@ -53,12 +54,25 @@ long long pieceAt(const Piece* pieces, int found, int index) {
     return index < found ? pieceValue(pieces[index].begin, pieces[index].length) : 0;
 }
 
-// Inserts `c` at `offset` (at the end when the offset lies beyond it); `text` holds room.
-void insertAt(char* text, size_t offset, char c) {
-    size_t length = std::strlen(text);
-    if (offset > length) offset = length;
-    std::memmove(text + offset + 1, text + offset, length - offset + 1);
-    text[offset] = c;
+// Copies `count` bytes; returns the end of the copy.
+char* copyBytes(char* out, const char* text, size_t count) {
+    for (size_t i = 0; i < count; ++i)
+        *out++ = text[i];
+    return out;
+}
+
+// Copies `length` bytes of `text` with `mark` inserted at offset `first` and then at the
+// smaller offset `second`, each insertion going to the end when its offset lies beyond it.
+// Built in one go: the second mark lands before the first, at most at the same place.
+void copyWithTwoMarks(char* out, const char* text, size_t length, size_t first, size_t second, char mark) {
+    size_t late = first < length ? first : length;
+    size_t early = second < late ? second : late;
+    char* p = copyBytes(out, text, early);
+    *p++ = mark;
+    p = copyBytes(p, text + early, late - early);
+    *p++ = mark;
+    p = copyBytes(p, text + late, length - late);
+    *p = '\0';
 }
 
 // Copies `text` without every `drop` character, appending at `out`; returns the new end.
@@ -77,9 +91,18 @@ char* writeDigits(char* out, long value, int width) {
         reversed[n++] = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value > 0);
-    while (n < width) reversed[n++] = '0';
-    while (n > 0) *out++ = reversed[--n];
+    while (n < width)
+        reversed[n++] = '0';
+    while (n > 0)
+        *out++ = reversed[--n];
     return out;
+}
+
+// Writes a value below 100 as two digits; returns the end.
+char* writeTwoDigits(char* out, uint32_t value) {
+    out[0] = static_cast<char>('0' + value / 10);
+    out[1] = static_cast<char>('0' + value % 10);
+    return out + 2;
 }
 
 } // namespace
@@ -105,24 +128,38 @@ PackedCoord packCoord(const char* text) {
 }
 
 CoordText unpackCoord(long value) {
-    long degrees = value / 100000;
-    long rest = value % 100000;
     CoordText coord;
-    if (value >= 0) {
-        // Formatted by hand: every point of a file passes here twice on loading.
-        char* p = writeDigits(coord.text, degrees, 3);
-        *p++ = '/';
-        p = writeDigits(p, rest / 1000, 2);
-        *p++ = '/';
-        p = writeDigits(p, (rest % 1000) / 10, 2);
-        *p++ = '.';
-        p = writeDigits(p, rest % 10, 1);
-        *p = '\0';
-        return coord;
-    }
-    std::snprintf(coord.text, sizeof coord.text, "%03ld/%02ld/%02ld.%01ld", degrees, rest / 1000,
-                  (rest % 1000) / 10, rest % 10);
+    writeCoordText(coord.text, value);
     return coord;
+}
+
+size_t writeCoordText(char (&out)[32], long value) {
+    if (value < 0 || value > INT_MAX) {
+        long rest = value % 100000;
+        std::snprintf(out, sizeof out, "%03ld/%02ld/%02ld.%01ld", value / 100000, rest / 1000,
+                      (rest % 1000) / 10, rest % 10);
+        return std::strlen(out);
+    }
+    // Formatted by hand in unsigned 32-bit arithmetic: every point of a file passes here
+    // twice on loading.
+    uint32_t v = static_cast<uint32_t>(value);
+    uint32_t degrees = v / 100000;
+    uint32_t rest = v % 100000;
+    char* p = out;
+    if (degrees < 1000) {
+        *p++ = static_cast<char>('0' + degrees / 100);
+        p = writeTwoDigits(p, degrees % 100);
+    } else {
+        p = writeDigits(p, degrees, 3);
+    }
+    *p++ = '/';
+    p = writeTwoDigits(p, rest / 1000);
+    *p++ = '/';
+    p = writeTwoDigits(p, rest % 1000 / 10);
+    *p++ = '.';
+    *p++ = static_cast<char>('0' + rest % 10);
+    *p = '\0';
+    return static_cast<size_t>(p - out);
 }
 
 CheckValue checkValue(const char* longitudeText, const char* latitudeText) {
@@ -130,7 +167,8 @@ CheckValue checkValue(const char* longitudeText, const char* latitudeText) {
     for (const char* text : {longitudeText, latitudeText}) {
         Piece pieces[4];
         int found = cutPieces(text, kCheckSeparators, pieces, 4);
-        for (int i = 0; i < found; ++i) sum += pieceValue(pieces[i].begin, pieces[i].length);
+        for (int i = 0; i < found; ++i)
+            sum += pieceValue(pieces[i].begin, pieces[i].length);
     }
     CheckValue check;
     std::snprintf(check.text, sizeof check.text, "%02X", static_cast<unsigned>(((sum % 256) + 256) % 256));
@@ -157,19 +195,15 @@ DateTimeField dateTimeField(const char* date, const char* time) {
 
 SplitDateTime splitDateTime(const char* field) {
     SplitDateTime split;
-    size_t length = std::strlen(field);
-    size_t dateLength = length < 8 ? length : 8;
-    std::memcpy(split.date, field, dateLength);
-    split.date[dateLength] = '\0';
-    insertAt(split.date, 6, '/');
-    insertAt(split.date, 4, '/');
-
-    size_t timeLength = length < 6 ? length : 6;
-    std::memcpy(split.time, field + length - timeLength, timeLength);
-    split.time[timeLength] = '\0';
-    insertAt(split.time, 4, ':');
-    insertAt(split.time, 2, ':');
+    splitDateTimeInto(field, std::strlen(field), split.date, split.time);
     return split;
+}
+
+void splitDateTimeInto(const char* field, size_t length, char (&date)[16], char (&time)[16]) {
+    size_t dateLength = length < 8 ? length : 8;
+    copyWithTwoMarks(date, field, dateLength, 6, 4, '/');
+    size_t timeLength = length < 6 ? length : 6;
+    copyWithTwoMarks(time, field + length - timeLength, timeLength, 4, 2, ':');
 }
 
 long leadingDigits(const char* text) {

@@ -12,8 +12,17 @@
 
 namespace {
 
-// Core paths are cp932; the file system here names files in UTF-8.
+bool isAscii(const char* text) {
+    for (; *text != '\0'; ++text) {
+        if (static_cast<unsigned char>(*text) >= 0x80) return false;
+    }
+    return true;
+}
+
+// Core paths are cp932; the file system here names files in UTF-8. Both agree on ASCII,
+// so such a path (the usual case) skips the converter, which costs more than a small read.
 std::string osPath(const char* path) {
+    if (isAscii(path)) return path;
     std::string converted = cp932ToUtf8(path);
     return converted.find("\xEF\xBF\xBD") == std::string::npos ? converted : std::string(path);
 }
@@ -46,15 +55,18 @@ FileError causeOf(int err, const std::string& path, bool reading) {
     }
 }
 
-// Opens and takes the exclusive lock that stands for "share mode 0".
-int openExclusive(const std::string& path, int flags, FileError& error, bool reading) {
+// Opens and takes the exclusive lock that stands for "share mode 0". `size` receives the
+// file's size, -1 when it could not be read (the status is taken once, for both uses).
+int openExclusive(const std::string& path, int flags, FileError& error, bool reading, off_t& size) {
     int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = causeOf(errno, path, reading);
         return -1;
     }
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    bool known = fstat(fd, &st) == 0;
+    size = known ? st.st_size : -1;
+    if (known && S_ISDIR(st.st_mode)) {
         ::close(fd);
         error = FileError::AccessDenied;
         return -1;
@@ -124,14 +136,14 @@ class PosixFileSystem : public FileSystem {
     FileError readAll(const char* path, FileContent& content) override {
         std::string os = osPath(path);
         FileError error;
-        int fd = openExclusive(os, O_RDONLY, error, true);
+        off_t length;
+        int fd = openExclusive(os, O_RDONLY, error, true, length);
         if (fd < 0) return error;
-        struct stat st;
-        if (fstat(fd, &st) != 0) {
+        if (length < 0) {
             ::close(fd);
             return FileError::Other;
         }
-        size_t size = static_cast<size_t>(st.st_size);
+        size_t size = static_cast<size_t>(length);
         std::unique_ptr<char[]> bytes(new char[size + 1]);
         size_t got = 0;
         while (got < size) {
@@ -154,7 +166,8 @@ class PosixFileSystem : public FileSystem {
     std::unique_ptr<FileWriter> beginReplace(const char* path, FileError& error) override {
         std::string os = osPath(path);
         bool existed = ::access(os.c_str(), F_OK) == 0;
-        int targetFd = openExclusive(os, O_WRONLY | O_CREAT, error, false);
+        off_t unused;
+        int targetFd = openExclusive(os, O_WRONLY | O_CREAT, error, false, unused);
         if (targetFd < 0) return nullptr;
         std::string temp = folderOf(os) + "/.qpf-save-XXXXXX";
         int tempFd = mkstemp(&temp[0]);

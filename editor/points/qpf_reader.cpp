@@ -2,111 +2,205 @@
 #include "qpf_format.h"
 #include "text_bytes.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 
-constexpr int kFieldCount = 25;
-
-// A byte range of the file's copy in memory.
-struct Span {
-    const char* begin = nullptr;
-    size_t length = 0;
+// The unread rest of one record line. Fields are read in file order, each up to the "#"
+// that ends it; a run of "#" counts as one separator. Fields missing at the end of a short
+// line read as empty text.
+//
+// Loading is dominated by this byte work, so each field is read in one pass with plain
+// loops: fields are a few bytes long, and a library call per field or per TAB costs more.
+// The loops work on local pointers, since a store through char* could alias the cursor.
+// The field readers are inline so that every field gets its own copy of the loop, whose
+// exit the branch predictor then learns per field.
+struct LineCursor {
+    const char* p;
+    const char* end;
 };
 
-// Copies the span without its TABs into `out` (room for `cap` bytes and a terminator).
-// Whole runs between TABs are copied at once: this is the reader's hot path. Returns the
-// bytes copied; `cut` tells whether text was left over.
-size_t copyWithoutTabs(char* out, size_t cap, Span span, bool& cut) {
-    size_t n = 0;
-    const char* p = span.begin;
-    const char* end = span.begin + span.length;
-    cut = false;
-    while (p < end) {
-        const char* tab = static_cast<const char*>(std::memchr(p, '\t', static_cast<size_t>(end - p)));
-        const char* stop = tab ? tab : end;
-        size_t take = static_cast<size_t>(stop - p);
-        if (take > cap - n) {
-            take = cap - n;
+// Steps over the "#" run that opens the next field.
+LineCursor& nextField(LineCursor& c) {
+    const char* p = c.p;
+    while (p != c.end && *p == '#')
+        ++p;
+    c.p = p;
+    return c;
+}
+
+void skipField(LineCursor& c) {
+    const char* p = c.p;
+    while (p != c.end && *p != '#')
+        ++p;
+    c.p = p;
+}
+
+// What ends the text a field contributes: only the field's end, or also a TAB (and a blank)
+// when just its first piece is taken.
+struct WholeField {
+    static bool stops(char) { return false; }
+};
+template <bool BlankStops> struct FirstPiece {
+    static bool stops(char c) { return c == '\t' || (BlankStops && c == ' '); }
+};
+
+// Copies the field into `out` (room for `cap` bytes and a terminator), dropping TABs, up to
+// its end or a stop byte. Text beyond the room is cut like copyTruncated, never splitting a
+// double-byte character.
+template <typename Text> inline void copyField(char* out, size_t cap, LineCursor& c) {
+    const char* p = c.p;
+    const char* const end = c.end;
+    char* o = out;
+    char* const full = out + cap;
+    bool cut = false;
+    for (; p != end && *p != '#' && !Text::stops(*p); ++p) {
+        if (*p == '\t') continue;
+        if (o != full) {
+            *o++ = *p;
+        } else {
             cut = true;
         }
-        std::memcpy(out + n, p, take);
-        n += take;
-        if (cut) break;
-        p = tab ? tab + 1 : end;
     }
-    out[n] = '\0';
+    c.p = p;
+    *o = '\0';
+    if (cut) out[fittingBytes(out, cap)] = '\0';
+}
+
+// The field's text without its TABs, into a whole record buffer.
+template <size_t N> void store(char (&field)[N], LineCursor& c) {
+    copyField<WholeField>(field, N - 1, c);
+}
+
+// The part of the field before its first stop byte, after leading ones.
+template <bool BlankStops, size_t N> void storeFirstPiece(char (&field)[N], LineCursor& c) {
+    while (c.p != c.end && FirstPiece<BlankStops>::stops(*c.p))
+        ++c.p;
+    copyField<FirstPiece<BlankStops>>(field, N - 1, c);
+    skipField(c);
+}
+
+// Gathers the field's text without TABs up to a zero byte, at most `cap` bytes; returns
+// how many.
+inline size_t gatherText(char* out, size_t cap, LineCursor& c) {
+    const char* p = c.p;
+    const char* const end = c.end;
+    size_t n = 0;
+    for (; p != end && *p != '#' && n < cap; ++p) {
+        if (*p == '\0') break;
+        if (*p != '\t') out[n++] = *p;
+    }
+    c.p = p;
+    skipField(c);
     return n;
 }
 
-size_t copyWithoutTabs(char* out, size_t cap, Span span) {
-    bool cut;
-    return copyWithoutTabs(out, cap, span, cut);
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-// Stores a field's text without TABs into a whole record buffer, cut like copyTruncated.
-template <size_t N> void store(char (&field)[N], Span span) {
-    bool cut;
-    size_t n = copyWithoutTabs(field, N - 1, span, cut);
-    if (cut) field[fittingBytes(field, n)] = '\0';
+// A coordinate field's number: the leading decimal digits, after blanks, of its first 63
+// bytes without TABs (no digits give 0, a too long run stays at the largest int).
+inline long coordinateNumber(LineCursor& c) {
+    const char* p = c.p;
+    const char* const end = c.end;
+    int left = 63;
+    for (; p != end && left > 0 && (*p == ' ' || *p == '\t'); ++p) {
+        if (*p == ' ') --left;
+    }
+    long long value = 0;
+    for (; p != end && left > 0; ++p) {
+        if (*p == '\t') continue;
+        if (!isDigit(*p)) break;
+        --left;
+        value = value * 10 + (*p - '0');
+        if (value > INT_MAX) value = INT_MAX;
+    }
+    c.p = p;
+    skipField(c);
+    return static_cast<long>(value);
 }
 
-bool isStop(char c, bool blankStops) { return c == '\t' || (blankStops && c == ' '); }
+// Written files hold coordinates and stamps as bare digits with one TAB after them. Such
+// a field is read where it stands; any other shape takes the general rules above.
 
-// Stores the part of the span before its first stop character, after leading ones.
-template <size_t N> void storeFirstPiece(char (&field)[N], Span span, bool blankStops) {
-    size_t i = 0;
-    while (i < span.length && isStop(span.begin[i], blankStops)) ++i;
-    size_t end = i;
-    while (end < span.length && !isStop(span.begin[end], blankStops)) ++end;
-    store(field, Span{span.begin + i, end - i});
+// The position after an optional single TAB at `p`, when that is the field's end; else
+// nullptr.
+const char* endAfterTab(const LineCursor& c, const char* p) {
+    if (p != c.end && *p == '\t') ++p;
+    return p == c.end || *p == '#' ? p : nullptr;
 }
 
-long coordinateNumber(Span span) {
-    char digits[64];
-    copyWithoutTabs(digits, sizeof digits - 1, span);
-    return leadingDigits(digits);
+// A coordinate field of up to nine digits, read in one short pass; false (nothing
+// consumed) for any other shape.
+inline bool readPlainNumber(LineCursor& c, long& value) {
+    const char* p = c.p;
+    const char* const stop = c.end - p > 9 ? p + 9 : c.end;
+    uint32_t digits = 0;
+    for (; p != stop && isDigit(*p); ++p)
+        digits = digits * 10 + static_cast<uint32_t>(*p - '0');
+    const char* after = endAfterTab(c, p);
+    if (p == c.p || after == nullptr) return false;
+    c.p = after;
+    value = static_cast<long>(digits);
+    return true;
+}
+
+long readCoordinate(LineCursor& c) {
+    long value;
+    return readPlainNumber(c, value) ? value : coordinateNumber(c);
+}
+
+// Direction on unless the field without TABs reads exactly "00".
+int32_t directionEnabled(LineCursor& c) {
+    char text[3];
+    size_t n = gatherText(text, sizeof text, c);
+    return n == 2 && text[0] == '0' && text[1] == '0' ? 0 : 1;
+}
+
+// Field 22 becomes the date and the time.
+void storeDateTime(PointRecord& r, LineCursor& c) {
+    const char* p = c.p;
+    const char* const stop = c.end - p > 14 ? p + 14 : c.end;
+    while (p != stop && isDigit(*p))
+        ++p;
+    const char* after = endAfterTab(c, p);
+    if (p != c.p && after != nullptr) {
+        splitDateTimeInto(c.p, static_cast<size_t>(p - c.p), r.date, r.time);
+        c.p = after;
+        return;
+    }
+    char stamp[63];
+    size_t n = gatherText(stamp, sizeof stamp, c);
+    splitDateTimeInto(stamp, n, r.date, r.time);
 }
 
 // Every field is written, so the record needs no clearing first.
-void fillRecord(PointRecord& r, const Span* f) {
-    store(r.markNumber, f[0]);
-    copyInto(r.longitude, unpackCoord(coordinateNumber(f[3])).text);
-    copyInto(r.latitude, unpackCoord(coordinateNumber(f[4])).text);
-    store(r.soundCode, f[9]);
-    store(r.spare11, f[10]);
-    storeFirstPiece(r.name, f[12], false);
-    char enabled[8];
-    copyWithoutTabs(enabled, sizeof enabled - 1, f[13]);
-    r.directionEnabled = std::strcmp(enabled, "00") == 0 ? 0 : 1;
-    store(r.directionCode, f[14]);
-    store(r.spare16, f[15]);
-    store(r.spare17, f[16]);
-    store(r.spare18, f[17]);
-    store(r.spare19, f[18]);
-    store(r.spare20, f[19]);
-    storeFirstPiece(r.voiceWord, f[20], true);
-    char stamp[64];
-    copyWithoutTabs(stamp, sizeof stamp - 1, f[21]);
-    SplitDateTime split = splitDateTime(stamp);
-    copyInto(r.date, split.date);
-    copyInto(r.time, split.time);
-    store(r.spare23, f[22]);
-    store(r.phone, f[23]);
-}
-
-// Cuts a record line at "#"; runs of "#" count as one separator.
-void cutFields(const char* line, size_t length, Span* fields) {
-    int n = 0;
-    size_t i = 0;
-    while (n < kFieldCount) {
-        while (i < length && line[i] == '#') ++i;
-        if (i >= length) break;
-        const void* hash = std::memchr(line + i, '#', length - i);
-        size_t stop = hash ? static_cast<size_t>(static_cast<const char*>(hash) - line) : length;
-        fields[n++] = Span{line + i, stop - i};
-        i = stop;
-    }
+void fillRecord(PointRecord& r, LineCursor c) {
+    store(r.markNumber, nextField(c));
+    skipField(nextField(c));
+    skipField(nextField(c));
+    writeCoordText(r.longitude, readCoordinate(nextField(c)));
+    writeCoordText(r.latitude, readCoordinate(nextField(c)));
+    for (int i = 0; i < 4; ++i)
+        skipField(nextField(c));
+    store(r.soundCode, nextField(c));
+    store(r.spare11, nextField(c));
+    skipField(nextField(c));
+    storeFirstPiece<false>(r.name, nextField(c));
+    r.directionEnabled = directionEnabled(nextField(c));
+    store(r.directionCode, nextField(c));
+    store(r.spare16, nextField(c));
+    store(r.spare17, nextField(c));
+    store(r.spare18, nextField(c));
+    store(r.spare19, nextField(c));
+    store(r.spare20, nextField(c));
+    storeFirstPiece<true>(r.voiceWord, nextField(c));
+    storeDateTime(r, nextField(c));
+    store(r.spare23, nextField(c));
+    store(r.phone, nextField(c));
 }
 
 } // namespace
@@ -115,7 +209,8 @@ int parseQpf(const char* bytes, size_t size, PointRecord* records, int capacity)
     int taken = 0;
     size_t pos = 0;
     while (pos < size && taken < capacity) {
-        while (pos < size && bytes[pos] == '\n') ++pos;
+        while (pos < size && bytes[pos] == '\n')
+            ++pos;
         if (pos >= size) break;
         const char* line = bytes + pos;
         const void* lf = std::memchr(line, '\n', size - pos);
@@ -123,9 +218,7 @@ int parseQpf(const char* bytes, size_t size, PointRecord* records, int capacity)
         pos += length;
         if (static_cast<unsigned char>(line[0]) == 0xFF) break;
         if (line[0] != '#') continue;
-        Span fields[kFieldCount];
-        cutFields(line, length, fields);
-        fillRecord(records[taken++], fields);
+        fillRecord(records[taken++], LineCursor{line, line + length});
     }
     return taken;
 }

@@ -58,6 +58,13 @@ TEST(DateTime, JoinsAndSplitsBothForms) {
     split = splitDateTime("2006");
     EXPECT_STREQ(split.date, "2006//");
     EXPECT_STREQ(split.time, "20:06:");
+    // The second mark goes into the text that already holds the first.
+    split = splitDateTime("2006062");
+    EXPECT_STREQ(split.date, "2006/06/2");
+    EXPECT_STREQ(split.time, "00:60:62");
+    split = splitDateTime("123");
+    EXPECT_STREQ(split.date, "123//");
+    EXPECT_STREQ(split.time, "12:3:");
 }
 
 TEST(LeadingDigits, SkipsBlanksAndSaturates) {

@@ -151,3 +151,15 @@ TEST_F(FileAccess, AWriteFailureLeavesThePreviousFileAndNoLeftovers) {
     EXPECT_GT(readBytes(path("old.qpf")).size(), before.size());
     EXPECT_EQ(filesInFolder(), 1u);
 }
+
+TEST_F(FileAccess, AJapaneseFileNameIsTheNameTheSystemShows) {
+    // Core paths are cp932; ASCII ones pass unchanged, the others are converted.
+    std::string name = dir_.string() + "/東京駅.qpf";
+    ASSERT_EQ(doc_.saveFile(name.c_str()), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir_ / std::filesystem::u8path(u8"東京駅.qpf")));
+    EXPECT_EQ(filesInFolder(), 1u);
+    PointDocument back(kClock);
+    ASSERT_EQ(back.loadFile(name.c_str()), 0);
+    ASSERT_EQ(back.count(), 1);
+    EXPECT_STREQ(back.getName(0), "keep");
+}

@@ -131,6 +131,37 @@ TEST_F(QpfFile, OverLongAndNegativeCoordinatesAreReadSafely) {
     EXPECT_STREQ(doc.getLatitude(0), "000/00/00.0");
 }
 
+TEST_F(QpfFile, NumbersAndStampsInOtherShapesFollowTheGeneralRules) {
+    // Written files hold bare digits; any other shape is read by the general rules: TABs
+    // dropped, leading blanks skipped, only the first 63 bytes looked at.
+    auto line = [](const std::string& lon, const std::string& lat, const std::string& stamp) {
+        std::string text = kTokyoLine;
+        replaceFirst(text, "#13946000\t#03540505\t", "#" + lon + "\t#" + lat + "\t");
+        replaceFirst(text, "#20060622103000\t", "#" + stamp + "\t");
+        return text;
+    };
+    std::string text = kHeader + line("139\t46000", "0000000000003540505", "2006\t0622\t103000");
+    text += line(std::string(60, ' ') + "123456", "12345678x", "20060622-1030");
+    text += line("1234567890", " \t35\t", "2006062");
+    writeBytes(path("shapes.qpf"), text);
+    PointDocument doc(kClock);
+    ASSERT_EQ(doc.loadFile(path("shapes.qpf").c_str()), 0);
+    ASSERT_EQ(doc.count(), 3);
+    EXPECT_STREQ(doc.getLongitude(0), "139/46/00.0");
+    EXPECT_STREQ(doc.getLatitude(0), "035/40/50.5");
+    EXPECT_STREQ(doc.getDate(0), "2006/06/22");
+    EXPECT_STREQ(doc.getTime(0), "10:30:00");
+    EXPECT_STREQ(doc.getLongitude(1), "000/00/12.3");
+    EXPECT_STREQ(doc.getLatitude(1), "123/45/67.8");
+    EXPECT_STREQ(doc.getDate(1), "2006/06/22");
+    EXPECT_STREQ(doc.getTime(1), "2-:10:30");
+    EXPECT_STREQ(doc.getLongitude(2), "12345/67/89.0");
+    EXPECT_STREQ(doc.getLatitude(2), "000/00/03.5");
+    EXPECT_STREQ(doc.getDate(2), "2006/06/2");
+    EXPECT_STREQ(doc.getTime(2), "00:60:62");
+    EXPECT_STREQ(doc.getPhone(2), "03-0000-0000");
+}
+
 TEST_F(QpfFile, NameCountAndEmptyCoordinatesAreWritten) {
     PointDocument doc(kClock);
     doc.insertBlank(0);
