@@ -39,6 +39,26 @@ TEST_F(BridgeE2eTest, UnregisteredIdentifierShowsTheErrorBoxAndLaterCommandsAreI
     EXPECT_TRUE(bridge.Running());
 }
 
+// Mapple is always created by its fixed identifier: with nothing registered under it the
+// bridge says so in its own words and places nothing.
+TEST_F(BridgeE2eTest, UnregisteredMappleShowsItsOwnErrorBox) {
+    ASSERT_EQ(0, RunMapView(L"/UnregServer"));
+    OpenMap("Mapple.Document");
+    HWND box = nullptr;
+    bool shown = WaitUntil([&] { return (box = FindWindowW(nullptr, kErrorTitle)) != nullptr; }, 15000);
+    std::vector<std::wstring> texts = shown ? ChildTexts(box) : std::vector<std::wstring>{};
+    if (shown) PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // Registered again before anything can fail, for the tests that follow.
+    EXPECT_EQ(0, RunMapView(std::wstring(L"/RegServer ") + kBuiltInIdentifiers));
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(Contains(texts, L"Mapple.Document\u304C\u958B\u3051\u307E\u305B\u3093")); // が開けません
+    ASSERT_TRUE(WaitUntil([&] { return FindWindowW(nullptr, kErrorTitle) == nullptr; }, 10000));
+    ASSERT_TRUE(bridge.Send(messages, SUB_ADD_TEXT_EX, "35/41/23456,139/45/00000,x"));
+    Pump(1000);
+    EXPECT_TRUE(record->Lines().empty()) << "nothing reaches a map that did not open";
+    EXPECT_TRUE(bridge.Running());
+}
+
 TEST_F(BridgeE2eTest, FramesNoEditorSendsNeitherCrashNorReachTheMap) {
     OpenMap("ProAtlasW2.Map");
     ASSERT_TRUE(record->WaitForCalls("SetEventWindow", 1));
