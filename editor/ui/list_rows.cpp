@@ -37,6 +37,18 @@ void SetSubItems(HWND list, int row, const RowTexts& texts) {
     SetCell(list, row, 5, texts.phone);
 }
 
+// The row's first column: the name, and the image of its mark. `name` holds the text for
+// as long as the item is used.
+LVITEMW FirstColumn(int row, const RowTexts& texts, std::wstring& name) {
+    name = Cp932ToWide(texts.name);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = row;
+    item.pszText = &name[0];
+    item.iImage = MarkImageIndex(texts.markNumber);
+    return item;
+}
+
 } // namespace
 
 void ReadRowTexts(const PointDocument& document, int i, RowTexts& texts) {
@@ -54,12 +66,8 @@ int MarkImageIndex(const char* markNumber) {
 }
 
 int InsertListRow(HWND list, int row, const RowTexts& texts) {
-    std::wstring name = Cp932ToWide(texts.name);
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = row;
-    item.pszText = &name[0];
-    item.iImage = MarkImageIndex(texts.markNumber);
+    std::wstring name;
+    LVITEMW item = FirstColumn(row, texts, name);
     int inserted = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (inserted < 0) return -1;
     SetSubItems(list, inserted, texts);
@@ -67,12 +75,8 @@ int InsertListRow(HWND list, int row, const RowTexts& texts) {
 }
 
 void SetListRow(HWND list, int row, const RowTexts& texts) {
-    std::wstring name = Cp932ToWide(texts.name);
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = row;
-    item.pszText = &name[0];
-    item.iImage = MarkImageIndex(texts.markNumber);
+    std::wstring name;
+    LVITEMW item = FirstColumn(row, texts, name);
     SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
     SetSubItems(list, row, texts);
 }
