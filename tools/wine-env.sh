@@ -59,6 +59,7 @@ tenmark_ensure_display() {
 # after the test ended. One idle Wine process with quiet handles keeps the services up.
 tenmark_keepalive_running() {
   local pid
+  [ "$(cat "$WINEPREFIX.display" 2>/dev/null)" = "$DISPLAY" ] || return 1
   pid=$(cat "$WINEPREFIX.keepalive" 2>/dev/null) || return 1
   # Both ends of the pipeline must live: a server killed from outside takes the Wine end.
   [ -n "$pid" ] && [ "$(pgrep -P "$pid" 2>/dev/null | wc -l)" -ge 2 ]
@@ -71,6 +72,13 @@ tenmark_keep_wine_alive() {
     flock 9
     if ! tenmark_keepalive_running; then
       [ -f "$pidfile" ] && kill -- "-$(cat "$pidfile")" 2>/dev/null
+      # A session belongs to one display: its desktop process hands every program the X id
+      # of its cursor clipping window, and on another display that id names some other
+      # window, which Wine then unmaps (BadWindow). A session from elsewhere is ended.
+      if [ "$(cat "$WINEPREFIX.display" 2>/dev/null)" != "$DISPLAY" ]; then
+        { wineserver -k; wineserver -w; } >/dev/null 2>&1 9>&-
+        echo "$DISPLAY" >"$WINEPREFIX.display"
+      fi
       setsid bash -c 'sleep 7200 | wine cmd.exe' </dev/null >/dev/null 2>&1 9>&- &
       echo $! >"$pidfile"
       wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
@@ -107,8 +115,6 @@ tenmark_ensure_prefix() {
 # Without a window manager Wine waits about 2 s at the end of each managed top-level window
 # for a state change that never comes. On the project's own Xvfb the windows are unmanaged,
 # which drops that wait; on a user's desktop the window manager keeps them.
-# One test program stays managed: it closes an editor and opens another with a modal dialog
-# in one process, and Wine 8 then unmaps the first editor's X window again (BadWindow).
 tenmark_set_window_management() {
   local want=Y mark="$WINEPREFIX/.tenmark-managed"
   [ "${TENMARK_OWN_DISPLAY:-}" = 1 ] && want=N
@@ -117,8 +123,6 @@ tenmark_set_window_management() {
     flock 9
     [ "$(cat "$mark" 2>/dev/null)" = "$want" ] && exit 0
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$want" /f </dev/null >/dev/null 2>&1 9>&- &&
-      wine reg add 'HKCU\Software\Wine\AppDefaults\editing_command_tests.exe\X11 Driver' /v Managed /d Y /f \
-        </dev/null >/dev/null 2>&1 9>&- &&
       echo "$want" >"$mark"
   ) 9>"$WINEPREFIX.lock"
 }
