@@ -4,13 +4,7 @@
 if(WIN32)
   set(dist_root ${CMAKE_BINARY_DIR}/dist)
   set(dist_dir ${dist_root}/Tenmark)
-  set(dist_icons)
-  foreach(n RANGE 1 55)
-    if(n LESS 10)
-      set(n 0${n})
-    endif()
-    list(APPEND dist_icons ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/mark${n}.ico)
-  endforeach()
+  get_property(dist_icons TARGET tenmark_mark_icons PROPERTY ICON_FILES)
   add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/Tenmark.zip
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${dist_dir}
