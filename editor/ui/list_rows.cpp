@@ -81,14 +81,18 @@ void SetListRow(HWND list, int row, const RowTexts& texts) {
     SetSubItems(list, row, texts);
 }
 
-void GetListText(HWND list, int row, int column, char* out, size_t size) {
+std::wstring ListCellText(HWND list, int row, int column) {
     wchar_t buffer[512] = {};
     LVITEMW item = {};
     item.iSubItem = column;
     item.pszText = buffer;
     item.cchTextMax = 512;
     SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    WideToCp932(buffer, out, size);
+    return buffer;
+}
+
+void GetListText(HWND list, int row, int column, char* out, size_t size) {
+    WideToCp932(ListCellText(list, row, column).c_str(), out, size);
 }
 
 void StylePointList(HWND list, HIMAGELIST normalMarks, HIMAGELIST smallMarks, COLORREF background,

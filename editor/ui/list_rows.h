@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 class PointDocument;
 
 // One point's display texts while a row is filled.
@@ -35,7 +37,8 @@ int InsertListRow(HWND list, int row, const RowTexts& texts);
 // Rewrites the six columns and the image of an existing row.
 void SetListRow(HWND list, int row, const RowTexts& texts);
 
-// A cell as cp932 (empty when the row or column does not exist).
+// A cell's text (empty when the row or column does not exist), as UTF-16 or as cp932.
+std::wstring ListCellText(HWND list, int row, int column);
 void GetListText(HWND list, int row, int column, char* out, size_t size);
 
 // Extended styles, image lists, colours and the six columns, the same on both lists.

@@ -1,5 +1,6 @@
 #include "reorder_list_ctrl.h"
 
+#include "list_rows.h"
 #include "point_document.h"
 
 #include <windowsx.h>
@@ -16,16 +17,6 @@ void SetDropHighlight(HWND list, int row, bool on) {
     item.stateMask = LVIS_DROPHILITED;
     item.state = on ? LVIS_DROPHILITED : 0;
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-std::wstring CellText(HWND list, int row, int column) {
-    wchar_t buffer[512] = {};
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 512;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return buffer;
 }
 
 int ColumnCount(HWND list) {
@@ -153,7 +144,7 @@ void ReorderListCtrl::MoveRow(int from, int to) {
     if (to == from || to == from + 1) return;
     document_->moveRecord(to, from);
 
-    std::wstring name = CellText(window, from, 0);
+    std::wstring name = ListCellText(window, from, 0);
     LVITEMW inserted = {};
     inserted.mask = LVIF_TEXT;
     inserted.iItem = to;
@@ -174,7 +165,7 @@ void ReorderListCtrl::MoveRow(int from, int to) {
 
     const int columns = ColumnCount(window);
     for (int column = 0; column < columns; ++column) {
-        std::wstring text = CellText(window, from, column);
+        std::wstring text = ListCellText(window, from, column);
         LVITEMW cell = {};
         cell.iSubItem = column;
         cell.pszText = &text[0];
