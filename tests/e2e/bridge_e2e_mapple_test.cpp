@@ -9,6 +9,20 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+// The poll keeps running while the record is read, so the newest poll may have read its
+// latitude and not yet its longitude.
+void ExpectEachPollReadsLatThenLon(const std::vector<RecordLine>& calls) {
+    std::string expected = "GetLat";
+    size_t reads = 0;
+    for (const RecordLine& call : calls) {
+        if (call.member != "GetLat" && call.member != "GetLon") continue;
+        ASSERT_EQ(expected, call.member) << "read " << reads;
+        expected = expected == "GetLat" ? "GetLon" : "GetLat";
+        ++reads;
+    }
+    EXPECT_GE(reads, 2u);
+}
+
 TEST_F(BridgeE2eTest, MappleLeavesOneIconAndItsPollNotifiesOnlyOnChange) {
     ASSERT_TRUE(bridge.Send(messages, SUB_OBJECT_NAME, "Mapple.Document"));
     ASSERT_TRUE(WaitUntil([&] { return bridge.Text1() == L"Mapple.Document"; }, 5000));
@@ -32,7 +46,7 @@ TEST_F(BridgeE2eTest, MappleLeavesOneIconAndItsPollNotifiesOnlyOnChange) {
     Pump(1500);
     EXPECT_EQ(1, editor.EventCount()) << "no notification while the map stands still";
     EXPECT_GE(record->Count("GetLat"), polls + 5) << "the poll goes on every 100 ms";
-    EXPECT_EQ(record->Count("GetLat"), record->Count("GetLon"));
+    ExpectEachPollReadsLatThenLon(record->Calls());
 
     ASSERT_TRUE(bridge.Send(messages, SUB_ADD_TEXT_EX, "35/41/23456,139/45/00000,東京,駅前"));
     ASSERT_TRUE(bridge.Send(messages, SUB_ADD_TEXT_EX, "035/40/50500,139/46/00000,二番目"));
