@@ -101,20 +101,15 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A coordinate field's number: the leading decimal digits, after blanks, of its first 63
-// bytes without TABs (no digits give 0, a too long run stays at the largest int).
+// A coordinate field's number: its leading decimal digits after blanks and TABs (no digits
+// give 0, a too long run stays at the largest int).
 inline long coordinateNumber(LineCursor& c) {
     const char* p = c.p;
     const char* const end = c.end;
-    int left = 63;
-    for (; p != end && left > 0 && (*p == ' ' || *p == '\t'); ++p) {
-        if (*p == ' ') --left;
-    }
+    while (p != end && (*p == ' ' || *p == '\t'))
+        ++p;
     long long value = 0;
-    for (; p != end && left > 0; ++p) {
-        if (*p == '\t') continue;
-        if (!isDigit(*p)) break;
-        --left;
+    for (; p != end && isDigit(*p); ++p) {
         value = value * 10 + (*p - '0');
         if (value > INT_MAX) value = INT_MAX;
     }
@@ -160,7 +155,8 @@ int32_t directionEnabled(LineCursor& c) {
     return n == 2 && text[0] == '0' && text[1] == '0' ? 0 : 1;
 }
 
-// Field 22 becomes the date and the time.
+// Field 22 becomes the date and the time: its first 8 and its last 6 bytes once its TABs
+// are gone (the text ends at a zero byte).
 void storeDateTime(PointRecord& r, LineCursor& c) {
     const char* p = c.p;
     const char* const stop = c.end - p > 14 ? p + 14 : c.end;
@@ -172,8 +168,20 @@ void storeDateTime(PointRecord& r, LineCursor& c) {
         c.p = after;
         return;
     }
-    char stamp[63];
-    size_t n = gatherText(stamp, sizeof stamp, c);
+    // Any other shape: a longer text is kept as its first 8 bytes and a window of its last
+    // 6, which splits the same way.
+    char stamp[14];
+    size_t n = 0;
+    for (p = c.p; p != c.end && *p != '#' && *p != '\0'; ++p) {
+        if (*p == '\t') continue;
+        if (n == sizeof stamp) {
+            std::memmove(stamp + 8, stamp + 9, 5);
+            --n;
+        }
+        stamp[n++] = *p;
+    }
+    c.p = p;
+    skipField(c);
     splitDateTimeInto(stamp, n, r.date, r.time);
 }
 

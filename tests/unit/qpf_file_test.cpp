@@ -132,8 +132,9 @@ TEST_F(QpfFile, OverLongAndNegativeCoordinatesAreReadSafely) {
 }
 
 TEST_F(QpfFile, NumbersAndStampsInOtherShapesFollowTheGeneralRules) {
-    // Written files hold bare digits; any other shape is read by the general rules: TABs
-    // dropped, leading blanks skipped, only the first 63 bytes looked at.
+    // Written files hold bare digits; any other shape is read by the general rules. A
+    // coordinate is its leading digits after blanks and TABs, however many; a stamp loses
+    // its TABs and gives the date from its first 8 bytes and the time from its last 6.
     auto line = [](const std::string& lon, const std::string& lat, const std::string& stamp) {
         std::string text = kTokyoLine;
         replaceFirst(text, "#13946000\t#03540505\t", "#" + lon + "\t#" + lat + "\t");
@@ -141,17 +142,18 @@ TEST_F(QpfFile, NumbersAndStampsInOtherShapesFollowTheGeneralRules) {
         return text;
     };
     std::string text = kHeader + line("139\t46000", "0000000000003540505", "2006\t0622\t103000");
-    text += line(std::string(60, ' ') + "123456", "12345678x", "20060622-1030");
+    text += line(std::string(70, ' ') + "123456", "12345678x", "20060622-1030");
     text += line("1234567890", " \t35\t", "2006062");
+    text += line("\t \t7\t8", "12 34", "20060622" + std::string(60, 'x') + "12\t34\t56");
     writeBytes(path("shapes.qpf"), text);
     PointDocument doc(kClock);
     ASSERT_EQ(doc.loadFile(path("shapes.qpf").c_str()), 0);
-    ASSERT_EQ(doc.count(), 3);
-    EXPECT_STREQ(doc.getLongitude(0), "139/46/00.0");
+    ASSERT_EQ(doc.count(), 4);
+    EXPECT_STREQ(doc.getLongitude(0), "000/00/13.9");
     EXPECT_STREQ(doc.getLatitude(0), "035/40/50.5");
     EXPECT_STREQ(doc.getDate(0), "2006/06/22");
     EXPECT_STREQ(doc.getTime(0), "10:30:00");
-    EXPECT_STREQ(doc.getLongitude(1), "000/00/12.3");
+    EXPECT_STREQ(doc.getLongitude(1), "001/23/45.6");
     EXPECT_STREQ(doc.getLatitude(1), "123/45/67.8");
     EXPECT_STREQ(doc.getDate(1), "2006/06/22");
     EXPECT_STREQ(doc.getTime(1), "2-:10:30");
@@ -160,6 +162,10 @@ TEST_F(QpfFile, NumbersAndStampsInOtherShapesFollowTheGeneralRules) {
     EXPECT_STREQ(doc.getDate(2), "2006/06/2");
     EXPECT_STREQ(doc.getTime(2), "00:60:62");
     EXPECT_STREQ(doc.getPhone(2), "03-0000-0000");
+    EXPECT_STREQ(doc.getLongitude(3), "000/00/00.7");
+    EXPECT_STREQ(doc.getLatitude(3), "000/00/01.2");
+    EXPECT_STREQ(doc.getDate(3), "2006/06/22");
+    EXPECT_STREQ(doc.getTime(3), "12:34:56");
 }
 
 TEST_F(QpfFile, NameCountAndEmptyCoordinatesAreWritten) {
