@@ -36,7 +36,10 @@ size_t copyFieldValue(char* destination, const char* text, size_t limit) {
     static const char kFullWidthHash[] = "\x81\x94";
     size_t out = 0;
     for (const char* p = text; *p != '\0';) {
+        // No trail byte lies below 0x40, where the separators are: a lead byte before one
+        // stands alone, so that the separator is still replaced.
         size_t inLength = charLength(p);
+        if (inLength == 2 && static_cast<unsigned char>(p[1]) < 0x40) inLength = 1;
         const char* unit = p;
         size_t unitLength = inLength;
         char blank = ' ';

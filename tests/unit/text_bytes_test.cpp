@@ -35,6 +35,9 @@ TEST(CopyFieldValue, KeepsSeparatorsOutOfValues) {
     EXPECT_STREQ(out, "abc");
     copyFieldValue(out, "ab#", 4);
     EXPECT_STREQ(out, "ab＃");
+    // Broken double-byte text: a lead byte must not carry a separator past the check.
+    copyFieldValue(out, "\x81#x\x82\ty\x83\nz\x84\r", 20);
+    EXPECT_EQ(std::string(out), "\x81＃x\x82 y\x83 z\x84 ");
 }
 
 TEST(UpperSingleByte, LeavesDoubleByteCharactersAlone) {
