@@ -57,23 +57,23 @@ class Win32Writer : public BufferedFileWriter {
     }
 
     FileError commit() override {
-        bool ok = flushBuffer() && FlushFileBuffers(tempHandle_);
-        ok = CloseHandle(tempHandle_) && ok;
+        bool written = flushBuffer() && FlushFileBuffers(tempHandle_);
+        written = CloseHandle(tempHandle_) && written;
         tempHandle_ = INVALID_HANDLE_VALUE;
         // The old file stays held until its replacement is complete.
         CloseHandle(targetHandle_);
         targetHandle_ = INVALID_HANDLE_VALUE;
-        if (ok) {
-            ok = ReplaceFileW(target_.c_str(), temp_.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                              nullptr) ||
-                 MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        }
-        if (!ok) {
-            DeleteFileW(temp_.c_str());
-            if (created_) DeleteFileW(target_.c_str());
-            return FileError::Other;
-        }
-        return FileError::None;
+        bool replaced = written && (ReplaceFileW(target_.c_str(), temp_.c_str(), nullptr,
+                                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+                                    MoveFileExW(temp_.c_str(), target_.c_str(),
+                                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+        if (replaced) return FileError::None;
+        // A replace that fails half way can leave the old file gone: then the complete
+        // temporary file is the only copy of the points, and it stays.
+        bool oldFileGone = !created_ && GetFileAttributesW(target_.c_str()) == INVALID_FILE_ATTRIBUTES;
+        if (!(written && oldFileGone)) DeleteFileW(temp_.c_str());
+        if (created_) DeleteFileW(target_.c_str());
+        return FileError::Other;
     }
 
   protected:
@@ -135,12 +135,15 @@ class Win32FileSystem : public FileSystem {
         bool created = GetLastError() != ERROR_ALREADY_EXISTS;
         wchar_t temp[MAX_PATH + 16];
         HANDLE tempHandle = INVALID_HANDLE_VALUE;
-        if (GetTempFileNameW(folderOf(target).c_str(), L"qpf", 0, temp)) {
+        bool named = GetTempFileNameW(folderOf(target).c_str(), L"qpf", 0, temp) != 0;
+        if (named) {
             tempHandle = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         }
         if (tempHandle == INVALID_HANDLE_VALUE) {
             error = causeOf(GetLastError());
             if (error == FileError::None) error = FileError::Other;
+            // GetTempFileName made the file it named.
+            if (named) DeleteFileW(temp);
             CloseHandle(targetHandle);
             if (created) DeleteFileW(target.c_str());
             return nullptr;
