@@ -15,7 +15,7 @@ MainWindow::MainWindow(HWND parentWindow, const char* commandLine) : parent(pare
     screenMode = 0;
     currentFilePath[0] = '\0';
     saveTargetPath[0] = '\0';
-    // The first token names the file; a refused or missing token leaves the path empty.
+    // The first token names the file; a refused token leaves the path empty.
     PathFromCommandLine(commandLine != nullptr ? commandLine : "", currentFilePath, sizeof currentFilePath);
     AcceptPath(currentFilePath);
     std::memcpy(importFolder, fileFolder, sizeof importFolder);

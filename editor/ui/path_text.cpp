@@ -42,7 +42,12 @@ int PathFromCommandLine(const char* commandLine, char* out, size_t size) {
     const char* end = start;
     while (*end != '\0' && !IsSeparator(*end))
         ++end;
-    if (end == start) return 0;
+    if (end == start) {
+        // No token: the whole text stands as the path, so the load says what is wrong with it.
+        size_t whole = std::strlen(commandLine);
+        if (whole < size) CopyPart(commandLine, whole, out, size);
+        return 0;
+    }
     size_t length = static_cast<size_t>(end - start);
     if (length >= size) return -1;
     CopyPart(start, length, out, size);

@@ -9,9 +9,10 @@ constexpr size_t kPathBytes = 260;
 
 // The file the editor is started with: the first token of the command line, tokens being
 // separated by comma, TAB, LF and the double quotation mark (not the blank, so a quoted path
-// with blanks survives whole). A command line of separators only names no file (out empty).
-// A token that does not fit `size` bytes is refused (out empty): a shortened path would name
-// another file. Returns 1 when a token was taken, 0 when there was none, -1 when refused.
+// with blanks survives whole). Without a token (separators only) out is the whole text, when
+// it fits. A token that does not fit `size` bytes is refused (out empty): a shortened path
+// would name another file. Returns 1 when a token was taken, 0 when there was none, -1 when
+// refused.
 int PathFromCommandLine(const char* commandLine, char* out, size_t size);
 
 // The drive and folder part of a path (up to and including its last "\", "/" or the drive's

@@ -40,12 +40,12 @@ TEST(CommandLineTest, FirstTokenIsTheFile) {
     EXPECT_STREQ("x.qpf", path);
 }
 
-TEST(CommandLineTest, NothingOrTooLongNamesNoFile) {
+TEST(CommandLineTest, WithoutATokenTheWholeTextStandsAndTooLongNamesNoFile) {
     char path[kPathBytes] = "stale";
     EXPECT_EQ(0, PathFromCommandLine("", path, sizeof path));
     EXPECT_STREQ("", path);
     EXPECT_EQ(0, PathFromCommandLine("\"\",", path, sizeof path));
-    EXPECT_STREQ("", path);
+    EXPECT_STREQ("\"\",", path);
     std::string longest(kPathBytes - 1, 'a');
     EXPECT_EQ(1, PathFromCommandLine(longest.c_str(), path, sizeof path));
     EXPECT_EQ(longest, path);
@@ -154,6 +154,16 @@ TEST(StartUpTest, OtherExtensionIsRefusedWithItsMessage) {
     EXPECT_EQ(0, w.document.count());
     EXPECT_EQ(file, StatusPane(w.statusBar, 0));
     EXPECT_EQ("地点登録数  0", StatusPane(w.statusBar, 2));
+}
+
+TEST(StartUpTest, ACommandLineWithoutATokenIsLoadedAsItStands) {
+    DialogWatcher box(MessageBoxCaption(), IDOK);
+    Editor editor = OpenEditor("\"\"");
+    ASSERT_EQ(1, box.seen());
+    EXPECT_NE(std::string::npos, box.texts()[0].find("\"\"\n    は認識できないファイルです"));
+    EXPECT_STREQ("\"\"", editor.main->currentFilePath);
+    EXPECT_STREQ("", editor.main->saveTargetPath);
+    EXPECT_EQ("\"\"", StatusPane(editor.main->statusBar, 0));
 }
 
 TEST(StartUpTest, MissingFileIsReportedAndTheEditorStartsEmpty) {
