@@ -2,21 +2,15 @@
 
 #include "win_text.h"
 
-#include <cstring>
 #include <string>
 
-bool LastDroppedName(HDROP drop, char* out, size_t size) {
+int LastDroppedName(HDROP drop, char* out, size_t size) {
     out[0] = '\0';
-    bool taken = false;
     UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        UINT length = DragQueryFileW(drop, i, nullptr, 0);
-        std::wstring name(static_cast<size_t>(length) + 1, L'\0');
-        DragQueryFileW(drop, i, &name[0], length + 1);
-        std::string bytes = WideToCp932(name.c_str());
-        if (bytes.empty() || bytes.size() > kDroppedNameBytes || bytes.size() + 1 > size) continue;
-        std::memcpy(out, bytes.c_str(), bytes.size() + 1);
-        taken = true;
-    }
-    return taken;
+    if (count == 0) return 0;
+    UINT length = DragQueryFileW(drop, count - 1, nullptr, 0);
+    std::wstring name(static_cast<size_t>(length) + 1, L'\0');
+    DragQueryFileW(drop, count - 1, &name[0], length + 1);
+    size_t room = size < kDroppedNameBytes + 1 ? size : kDroppedNameBytes + 1;
+    return WideToCp932Exact(name.c_str(), out, room) > 0 ? 1 : -1;
 }

@@ -2,23 +2,16 @@
 
 #include "editor_texts.h"
 #include "message_notifier.h"
+#include "win_text.h"
 
 #include <commdlg.h>
 #include <string>
 
 namespace {
 
-std::wstring widen(const char* cp932) {
-    int n = MultiByteToWideChar(932, 0, cp932, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    if (n > 0) MultiByteToWideChar(932, 0, cp932, -1, &wide[0], n);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
 // "name|pattern|name|pattern||" with "|" standing for the terminators the dialog wants.
 std::wstring dialogFilter(const char* filter) {
-    std::wstring wide = widen(filter);
+    std::wstring wide = Cp932ToWide(filter);
     for (wchar_t& c : wide) {
         if (c == L'|') c = L'\0';
     }
@@ -42,7 +35,7 @@ class SystemFileDialogs : public FileDialogs {
   public:
     bool choose(HWND owner, FileDialogKind kind, const char* folder, char (&path)[kPathBytes]) override {
         std::wstring filter = dialogFilter(filterOf(kind));
-        std::wstring initial = widen(folder);
+        std::wstring initial = Cp932ToWide(folder);
         wchar_t file[MAX_PATH * 2] = L"";
         OPENFILENAMEW ofn = {};
         ofn.lStructSize = sizeof ofn;
@@ -60,10 +53,7 @@ class SystemFileDialogs : public FileDialogs {
         BOOL chosen = opening ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
         if (!chosen) return false;
         // Paths are cp932 throughout the editor: a name cp932 cannot spell cannot be used.
-        BOOL lossy = FALSE;
-        int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, file, -1, path, kPathBytes, nullptr, &lossy);
-        if (n <= 0 || lossy) {
-            path[0] = '\0';
+        if (WideToCp932Exact(file, path, kPathBytes) < 0) {
             showMessage(MSG_UNUSABLE_FILE_NAME);
             return false;
         }

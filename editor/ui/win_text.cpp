@@ -27,6 +27,17 @@ size_t WideToCp932(const wchar_t* text, char* out, size_t size) {
     return copyTruncated(out, WideToCp932(text).c_str(), size - 1);
 }
 
+int WideToCp932Exact(const wchar_t* text, char* out, size_t size) {
+    BOOL lossy = FALSE;
+    int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, text, -1, out, static_cast<int>(size), nullptr,
+                                &lossy);
+    if (n <= 0 || lossy) {
+        if (size > 0) out[0] = '\0';
+        return -1;
+    }
+    return n - 1;
+}
+
 void SetWindowTextCp932(HWND window, const char* text) {
     SetWindowTextW(window, Cp932ToWide(text).c_str());
 }

@@ -21,6 +21,11 @@ template <size_t N> size_t WideToCp932(const wchar_t* text, char (&out)[N]) {
     return WideToCp932(text, out, N);
 }
 
+// UTF-16 to cp932 into out (size bytes), only when cp932 spells every character as it is
+// (no "?", no look-alike) and the whole text fits: a path changed either way names another
+// file. Returns the byte length, or -1 with out empty.
+int WideToCp932Exact(const wchar_t* text, char* out, size_t size);
+
 // Window texts as cp932.
 void SetWindowTextCp932(HWND window, const char* text);
 size_t GetWindowTextCp932(HWND window, char* out, size_t size);

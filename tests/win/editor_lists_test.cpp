@@ -226,18 +226,28 @@ TEST(DropTest, AFileThatIsNoQpfKeepsThePointsAndShowsThePath) {
     EXPECT_EQ(text, StatusPane(w.statusBar, 0));
 }
 
-TEST(DropTest, ANameTooLongForTheEditorIsPassedOver) {
+TEST(DropTest, ALastNameTheEditorCannotHoldIsRefusedAndNothingChanges) {
     TempDir dir;
     std::string a = WriteNumberedQpf(dir.file("a.qpf"), 2);
     std::string b = WriteNumberedQpf(dir.file("b.qpf"), 3);
+    // cp932 has no "é"; a look-alike conversion would open this other file.
+    WriteNumberedQpf(dir.file("cafe.qpf"), 4);
     Editor editor = OpenEditor(a.c_str());
-    std::string tooLong = dir.path() + "\\" + std::string(260, 'x') + ".qpf";
-    SendMessageW(editor.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({b, tooLong})), 0);
-    EXPECT_EQ(b, editor.main->currentFilePath);
-    EXPECT_EQ(3, RowCount(editor.main->mainList.window));
-
-    // Nothing usable: nothing happens.
-    SendMessageW(editor.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tooLong})), 0);
-    EXPECT_EQ(b, editor.main->currentFilePath);
-    EXPECT_EQ(3, RowCount(editor.main->mainList.window));
+    editor.main->document.setName(0, "unsaved");
+    std::wstring wideB = Cp932ToWide(b.c_str());
+    std::wstring tooLong = Cp932ToWide(dir.path().c_str()) + L"\\" + std::wstring(260, L'x') + L".qpf";
+    std::wstring accented = Cp932ToWide(dir.path().c_str()) + L"\\caf\u00E9.qpf";
+    for (const std::wstring& last : {tooLong, accented}) {
+        DialogWatcher box(MessageBoxCaption(), IDOK);
+        SendMessageW(editor.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({wideB, last})), 0);
+        ASSERT_EQ(1, box.seen());
+        EXPECT_NE(std::string::npos, box.texts()[0].find("このファイル名は使用できません。"));
+        MainWindow& w = *editor.main;
+        EXPECT_EQ(a, w.currentFilePath) << "never an earlier name in its place";
+        EXPECT_EQ(a, w.saveTargetPath);
+        EXPECT_EQ(2, RowCount(w.mainList.window));
+        EXPECT_EQ(2, w.document.count());
+        EXPECT_STREQ("unsaved", w.document.getName(0));
+        EXPECT_TRUE(w.document.isModified());
+    }
 }

@@ -259,9 +259,16 @@ void SetRowState(HWND list, int row, UINT state, UINT mask) {
 }
 
 HDROP MakeDrop(const std::vector<std::string>& pathsCp932) {
+    std::vector<std::wstring> paths;
+    for (const std::string& path : pathsCp932)
+        paths.push_back(Cp932ToWide(path.c_str()));
+    return MakeDrop(paths);
+}
+
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
     std::wstring names;
-    for (const std::string& path : pathsCp932) {
-        names += Cp932ToWide(path.c_str());
+    for (const std::wstring& path : paths) {
+        names += path;
         names.push_back(L'\0');
     }
     names.push_back(L'\0');

@@ -88,6 +88,7 @@ void SetRowState(HWND list, int row, UINT state, UINT mask);
 
 // Dropped-file data as the shell hands it over (freed by DragFinish).
 HDROP MakeDrop(const std::vector<std::string>& pathsCp932);
+HDROP MakeDrop(const std::vector<std::wstring>& paths);
 
 // The notifications a list view sends its parent.
 void SendListNotify(HWND parent, HWND list, UINT code, int row, POINT where);

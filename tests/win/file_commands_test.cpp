@@ -317,6 +317,18 @@ TEST_F(FileCommands, FilesDroppedOnTheImportListImportTheLastOne) {
     EXPECT_EQ(ListView_GetItemCount(w.importList.window), 7);
     EXPECT_EQ(w.document.count(), 0) << "the main document is not touched";
     EXPECT_EQ(dialogs_.asked.size(), 0u);
+
+    // A last name cp932 cannot spell is refused; the rows stay.
+    std::wstring accented = std::filesystem::path(dir_ / L"caf\u00E9.qpf").wstring();
+    std::vector<std::string> texts = withBoxes(
+        [&] {
+            HDROP refused = editor_test::MakeDrop(std::vector<std::wstring>{accented});
+            SendMessageW(w.importList.window, WM_DROPFILES, reinterpret_cast<WPARAM>(refused), 0);
+        },
+        {IDOK});
+    EXPECT_EQ(texts, std::vector<std::string>{"このファイル名は使用できません。"});
+    EXPECT_EQ(w.importList.document.count(), 7);
+    EXPECT_EQ(ListView_GetItemCount(w.importList.window), 7);
 }
 
 TEST_F(FileCommands, EveryWayOfClosingAsksFirst) {
