@@ -10,4 +10,5 @@ void initBridgeState(BridgeState* state) {
     initMapAdapter(&state->map);
     state->busy = false;
     state->pending.clear();
+    state->closePending = false;
 }

@@ -27,6 +27,8 @@ struct BridgeState {
     // next messages from inside it; those wait here and run afterwards, in arrival order.
     bool busy = false;
     std::deque<PendingStep> pending;
+    // A close that arrived while busy: carried out at the first timer tick after the command.
+    bool closePending = false;
 };
 
 // Start-up values: empty text, the default identifier, no map, all text identifiers free.

@@ -26,6 +26,11 @@ LRESULT OnCommand(HWND, WPARAM, LPARAM) {
 }
 
 LRESULT OnClose(HWND form) {
+    // Closing inside a running command would release the map under it.
+    if (g_state.busy) {
+        g_state.closePending = true;
+        return 0;
+    }
     Form_Unload(form);
     DestroyWindow(form);
     return 0;
@@ -106,6 +111,11 @@ int Form_Load(HWND form) {
 }
 
 void Timer1_Timer() {
+    if (g_state.closePending && !g_state.busy) {
+        g_state.closePending = false;
+        PostMessageW(g_form, WM_CLOSE, 0, 0);
+        return;
+    }
     pollBridge(&g_state, g_host);
 }
 

@@ -211,10 +211,15 @@ std::wstring BridgeProcess::Text1() const {
 int BridgeProcess::Close(DWORD timeoutMilliseconds) {
     if (process_ == nullptr) return -1;
     PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (!WaitUntil([&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, timeoutMilliseconds)) {
-        TerminateProcess(process_, 99);
+    int code = WaitForExit(timeoutMilliseconds);
+    if (code == -1) TerminateProcess(process_, 99);
+    return code;
+}
+
+int BridgeProcess::WaitForExit(DWORD timeoutMilliseconds) {
+    if (process_ == nullptr) return -1;
+    if (!WaitUntil([&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, timeoutMilliseconds))
         return -1;
-    }
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return static_cast<int>(code);

@@ -89,8 +89,11 @@ class BridgeProcess {
 
     std::wstring Text1() const;
 
-    // Posts WM_CLOSE and waits for the process to end. Returns its exit code, -1 on time-out.
+    // Posts WM_CLOSE and waits for the process to end. Returns its exit code, -1 on time-out
+    // (the process is then ended).
     int Close(DWORD timeoutMilliseconds = 20000);
+    // Waits (dispatching messages) for the process to end. Returns its exit code, -1 on time-out.
+    int WaitForExit(DWORD timeoutMilliseconds);
 
   private:
     HANDLE process_ = nullptr;
