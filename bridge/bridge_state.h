@@ -27,7 +27,8 @@ struct BridgeState {
     // next messages from inside it; those wait here and run afterwards, in arrival order.
     bool busy = false;
     std::deque<PendingStep> pending;
-    // A close that arrived while busy: carried out at the first timer tick after the command.
+    // A close that arrived inside an automation call: carried out at the first timer tick
+    // after the command.
     bool closePending = false;
 };
 

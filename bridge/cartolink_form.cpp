@@ -26,8 +26,10 @@ LRESULT OnCommand(HWND, WPARAM, LPARAM) {
 }
 
 LRESULT OnClose(HWND form) {
-    // Closing inside a running command would release the map under it.
-    if (g_state.busy) {
+    // Closing inside an automation call would release the map under it: such a close waits
+    // for the command's end. A message box holds no map object, so a close that comes while
+    // one is up (the editor is waiting for the bridge to end) is carried out at once.
+    if (g_state.busy && !g_host.ShowingBox()) {
         g_state.closePending = true;
         return 0;
     }

@@ -29,12 +29,18 @@ int Win32BridgeHost::PostToWindow(uintptr_t window, uint32_t message, uint32_t w
     return posted ? 0 : -1;
 }
 
+void Win32BridgeHost::ShowBox(const char* text, const char* title, UINT icon) {
+    ++boxes_;
+    MessageBoxW(form_, Cp932ToWide(text).c_str(), Cp932ToWide(title).c_str(), MB_OK | icon);
+    --boxes_;
+}
+
 void Win32BridgeHost::ShowInformation(const char* text, const char* title) {
-    MessageBoxW(form_, Cp932ToWide(text).c_str(), Cp932ToWide(title).c_str(), MB_OK | MB_ICONINFORMATION);
+    ShowBox(text, title, MB_ICONINFORMATION);
 }
 
 void Win32BridgeHost::ShowWarning(const char* text, const char* title) {
-    MessageBoxW(form_, Cp932ToWide(text).c_str(), Cp932ToWide(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    ShowBox(text, title, MB_ICONEXCLAMATION);
 }
 
 void Win32BridgeHost::ShowIdentifier(const char* identifier) {

@@ -23,9 +23,15 @@ class Win32BridgeHost : public BridgeHost {
     std::unique_ptr<MapAutomation> GetMapObject(const char* identifier) override;
     std::unique_ptr<MapAutomation> CreateMapObject(const char* identifier) override;
 
+    // True while one of the bridge's message boxes is up.
+    bool ShowingBox() const { return boxes_ > 0; }
+
   private:
+    void ShowBox(const char* text, const char* title, UINT icon);
+
     HWND form_ = nullptr;
     HWND text1_ = nullptr;
+    int boxes_ = 0;
 };
 
 // Registers "WM_CARTOLINK" and the eleven sub-code names into state. Returns 0 or -1.

@@ -10,6 +10,7 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,15 @@ void Pump(DWORD milliseconds) {
         }
         Sleep(5);
     } while (GetTickCount() - start < milliseconds);
+}
+
+template <typename Done> bool WaitUntilPumped(Done done, DWORD milliseconds) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        Pump(10);
+    }
+    return true;
 }
 
 std::wstring TextOf(HWND window) {
@@ -193,6 +203,83 @@ TEST_F(BridgeFormTest, Command1DoesNothing) {
     Pump(50);
     EXPECT_TRUE(IsWindow(form));
     EXPECT_EQ(L"ProAtlasW2.Map", TextOf(GetDlgItem(form, kText1Id)));
+}
+
+// A map whose GetLat lets posted messages through while it runs, as a waiting automation
+// call does, and a close arrives meanwhile.
+class ReentrantMap : public MapAutomation {
+  public:
+    ReentrantMap(HWND form, bool* deleted) : form_(form), deleted_(deleted) {}
+    ~ReentrantMap() override {
+        *deleted_ = true;
+        EXPECT_FALSE(inCall_) << "released inside its own call";
+    }
+    int GetLat(int32_t* value) override {
+        inCall_ = true;
+        PostMessageW(form_, WM_CLOSE, 0, 0);
+        Pump(50);
+        inCall_ = false;
+        *value = 1;
+        return 0;
+    }
+    int GetLon(int32_t* value) override {
+        ++lonReads;
+        *value = 2;
+        return 0;
+    }
+    int EnableMark(int16_t) override { return 0; }
+    int SetEventWindow(int32_t, int16_t) override { return 0; }
+    int MoveTo(const char*, const char*) override { return 0; }
+    int AddTextEx(const char*, const char*, const char*, int16_t, int16_t, const char*, const char*,
+                  int16_t*) override {
+        return 0;
+    }
+    int DeleteText(int16_t) override { return 0; }
+    int LayerName(const char*, char*, size_t) override { return 0; }
+    int ChangeLayer(const char*) override { return 0; }
+    int MarkLatitude(char*, size_t) override { return 0; }
+    int MarkLongitude(char*, size_t) override { return 0; }
+    int SetVisible(int16_t) override { return 0; }
+    int DeleteAllCustom() override { return 0; }
+    int AddIcon(int32_t, int32_t, const char*, const char*, int16_t, int16_t, int16_t, int32_t, int32_t,
+                int16_t) override {
+        return 0;
+    }
+    int Move(int32_t, int32_t) override { return 0; }
+
+    int lonReads = 0;
+
+  private:
+    HWND form_;
+    bool* deleted_;
+    bool inCall_ = false;
+};
+
+TEST_F(BridgeFormTest, ACloseInsideAnAutomationCallWaitsForTheCommandsEnd) {
+    bool deleted = false;
+    auto map = std::make_unique<ReentrantMap>(form, &deleted);
+    ReentrantMap* seen = map.get();
+    BridgeState* state = CartolinkState();
+    state->map.kind = MapKind::Mapple;
+    state->map.mapple = std::move(map);
+    state->map.open = true;
+    // The poll runs from Timer1; its GetLat lets the close in.
+    ASSERT_TRUE(WaitUntilPumped([&] { return deleted || seen->lonReads > 0; }, 2000));
+    EXPECT_EQ(1, seen->lonReads) << "the poll finished on a live map";
+    EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000)) << "closed after the command";
+    EXPECT_TRUE(deleted);
+}
+
+void CALLBACK CloseFormWhenTheBoxIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (FindWindowW(nullptr, L"UMSG_TEST \u30E1\u30C3\u30BB\u30FC\u30B8\u53D7\u4FE1") == nullptr) return;
+    KillTimer(nullptr, timer);
+    PostMessageW(FindWindowW(nullptr, L"Cartolink"), WM_CLOSE, 0, 0);
+}
+
+TEST_F(BridgeFormTest, ACloseWhileABoxIsUpClosesAtOnce) {
+    SetTimer(nullptr, 0, 50, CloseFormWhenTheBoxIsUp);
+    Send(SUB_TEXT_END, "x");
+    EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000));
 }
 
 TEST_F(BridgeFormTest, TextEndShowsTheBufferInAnInformationBox) {
