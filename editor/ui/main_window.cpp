@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "editor_texts.h"
+#include "message_box_notifier.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
 
@@ -99,6 +100,10 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         return TRUE;
+    case WM_QUERYENDSESSION:
+        // Logging off ends the program: the closing question comes first, and Cancel, or a
+        // save that did not happen, keeps the session.
+        return Result(QueryClose() ? TRUE : FALSE);
     case WM_DESTROY:
         OnDestroy();
         return FALSE;
@@ -116,6 +121,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 BOOL MainWindow::OnInitDialog() {
     // In this order: the map link reads its settings before the messages are registered, the
     // minimum size is taken before the layout, the lists are styled before the first fill.
+    SetMessageOwner(window);
     longitudeBox = GetDlgItem(window, IDC_LONGITUDE);
     latitudeBox = GetDlgItem(window, IDC_LATITUDE);
     mainList.Attach(GetDlgItem(window, IDC_MAIN_LIST), document);
@@ -267,6 +273,7 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::OnDestroy() {
+    SetMessageOwner(nullptr);
     CloseBridge();
 }
 

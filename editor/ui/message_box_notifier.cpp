@@ -8,6 +8,7 @@
 namespace {
 
 char g_title[260];
+HWND g_owner = nullptr;
 
 // Walks by characters: 0x5C can be the trail byte of a double-byte character.
 void TitleFromModulePath(const char* path, char* out, size_t size) {
@@ -41,8 +42,13 @@ const char* ApplicationTitle() {
 }
 
 int ShowEditorMessage(const char* text, UINT type) {
-    return MessageBoxW(GetActiveWindow(), Cp932ToWide(text).c_str(), Cp932ToWide(ApplicationTitle()).c_str(),
-                       type);
+    HWND owner = GetActiveWindow();
+    if (owner == nullptr && IsWindow(g_owner)) owner = g_owner;
+    return MessageBoxW(owner, Cp932ToWide(text).c_str(), Cp932ToWide(ApplicationTitle()).c_str(), type);
+}
+
+void SetMessageOwner(HWND window) {
+    g_owner = window;
 }
 
 void MessageBoxNotifier::showMessage(const char* text) {

@@ -9,7 +9,9 @@
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace editor_test;
@@ -224,6 +226,45 @@ TEST(DropTest, AFileThatIsNoQpfKeepsThePointsAndShowsThePath) {
     EXPECT_STREQ("", w.saveTargetPath);
     EXPECT_EQ((std::vector<std::string>{"P0", "P1"}), RowNames(w.mainList.window));
     EXPECT_EQ(text, StatusPane(w.statusBar, 0));
+}
+
+// Files are usually dropped from another program's window, which keeps the activation: the
+// editor's box must still be owned by its window, or the window stays usable behind it.
+TEST(DropTest, ABoxAfterADropFromAnotherProgramIsOwnedByTheWindow) {
+    TempDir dir;
+    std::string a = WriteNumberedQpf(dir.file("a.qpf"), 2);
+    Editor editor = OpenEditor(a.c_str());
+    std::atomic<HWND> other{nullptr};
+    std::atomic<bool> done{false};
+    std::thread otherProgram([&] {
+        HWND window = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                      100, nullptr, nullptr, nullptr, nullptr);
+        other = window;
+        while (!done) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            Sleep(10);
+        }
+        DestroyWindow(window);
+    });
+    while (other == nullptr)
+        Sleep(10);
+    // The foreground thread may hand the foreground on, as the user's click would.
+    SetForegroundWindow(other);
+    Pump(300);
+    EXPECT_EQ(nullptr, GetActiveWindow()) << "the other thread's window took the activation";
+    HWND owner = nullptr;
+    DialogWatcher box(MessageBoxCaption(), IDOK, [&](HWND found) {
+        owner = GetWindow(found, GW_OWNER);
+        PostMessageW(found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    std::wstring gone = Cp932ToWide(dir.file("gone.qpf").c_str());
+    SendMessageW(editor.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({gone})), 0);
+    done = true;
+    otherProgram.join();
+    ASSERT_EQ(1, box.seen());
+    EXPECT_EQ(editor.window(), owner);
 }
 
 TEST(DropTest, ALastNameTheEditorCannotHoldIsRefusedAndNothingChanges) {

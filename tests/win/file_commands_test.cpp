@@ -331,6 +331,20 @@ TEST_F(FileCommands, FilesDroppedOnTheImportListImportTheLastOne) {
     EXPECT_EQ(ListView_GetItemCount(w.importList.window), 7);
 }
 
+// Logging off ends the program: the closing question comes first and its answer decides.
+TEST_F(FileCommands, EndingTheSessionAsksFirst) {
+    MainWindow& w = *window_;
+    EXPECT_EQ(TRUE, SendMessageW(w.window, WM_QUERYENDSESSION, 0, 0)) << "nothing to lose, no question";
+    addPoint("A");
+    LRESULT answer = -1;
+    auto texts = withBoxes([&] { answer = SendMessageW(w.window, WM_QUERYENDSESSION, 0, 0); }, {IDCANCEL});
+    EXPECT_EQ(texts, std::vector<std::string>{"新規ファイルです。保存しますか？"});
+    EXPECT_EQ(FALSE, answer) << "Cancel keeps the session";
+    texts = withBoxes([&] { answer = SendMessageW(w.window, WM_QUERYENDSESSION, 0, 0); }, {IDNO});
+    EXPECT_EQ(TRUE, answer);
+    EXPECT_TRUE(IsWindow(w.window)) << "the session ends the program, not the question";
+}
+
 TEST_F(FileCommands, EveryWayOfClosingAsksFirst) {
     MainWindow& w = *window_;
     addPoint("A");
