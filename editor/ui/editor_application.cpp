@@ -28,7 +28,13 @@ bool EditorApplication::InitInstance(const wchar_t* commandLine) {
                                                           ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    std::string line = WideToCp932(commandLine != nullptr ? commandLine : L"");
+    // A path changed by the conversion would name another file: such a line opens nothing.
+    std::wstring wide = commandLine != nullptr ? commandLine : L"";
+    std::string line(wide.size() * 2 + 1, '\0');
+    if (WideToCp932Exact(wide.c_str(), &line[0], line.size()) < 0) {
+        ShowEditorMessage(MSG_UNUSABLE_FILE_NAME);
+        line.clear();
+    }
     {
         auto mainWindow = std::make_unique<MainWindow>(nullptr, line.c_str());
         mainWindow->RunModal();

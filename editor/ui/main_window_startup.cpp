@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "editor_texts.h"
+#include "message_notifier.h"
 #include "qpf_format.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
@@ -15,8 +16,10 @@ MainWindow::MainWindow(HWND parentWindow, const char* commandLine) : parent(pare
     screenMode = 0;
     currentFilePath[0] = '\0';
     saveTargetPath[0] = '\0';
-    // The first token names the file; a refused token leaves the path empty.
-    PathFromCommandLine(commandLine != nullptr ? commandLine : "", currentFilePath, sizeof currentFilePath);
+    // The first token names the file; one too long to hold is refused, and said so.
+    if (PathFromCommandLine(commandLine != nullptr ? commandLine : "", currentFilePath,
+                            sizeof currentFilePath) < 0)
+        showMessage(MSG_UNUSABLE_FILE_NAME);
     AcceptPath(currentFilePath);
     std::memcpy(importFolder, fileFolder, sizeof importFolder);
     windowIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN));

@@ -166,6 +166,15 @@ TEST(StartUpTest, ACommandLineWithoutATokenIsLoadedAsItStands) {
     EXPECT_EQ("\"\"", StatusPane(editor.main->statusBar, 0));
 }
 
+TEST(StartUpTest, ATokenTooLongToHoldIsRefusedWithAMessage) {
+    DialogWatcher box(MessageBoxCaption(), IDOK);
+    Editor editor = OpenEditor((std::string(300, 'a') + ".qpf").c_str());
+    ASSERT_EQ(1, box.seen());
+    EXPECT_NE(std::string::npos, box.texts()[0].find("このファイル名は使用できません。"));
+    EXPECT_STREQ("", editor.main->currentFilePath);
+    EXPECT_EQ(0, editor.main->document.count());
+}
+
 TEST(StartUpTest, MissingFileIsReportedAndTheEditorStartsEmpty) {
     TempDir dir;
     std::string file = dir.file("gone.qpf");
@@ -211,6 +220,25 @@ TEST(ApplicationTest, RunsTheMainWindowModallyUntilItIsClosed) {
     EXPECT_EQ(1, mainWindow.seen());
     EXPECT_EQ(file, pane0);
     EXPECT_EQ("地点登録数  4", pane2);
+}
+
+// cp932 has no "é": a look-alike conversion would open another file.
+TEST(ApplicationTest, ACommandLineCp932CannotSpellOpensNothing) {
+    TempDir dir;
+    WriteNumberedQpf(dir.file("cafe.qpf"), 3);
+    ScopedCurrentDirectory cd(dir.path());
+    std::string pane0 = "unread";
+    DialogWatcher box(MessageBoxCaption(), IDOK);
+    DialogWatcher mainWindow("Markwerk", IDCANCEL, [&](HWND window) {
+        pane0 = StatusPane(FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr), 0);
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+    });
+    EditorApplication app;
+    EXPECT_FALSE(app.InitInstance(L"caf\u00E9.qpf"));
+    ASSERT_EQ(1, box.seen());
+    EXPECT_NE(std::string::npos, box.texts()[0].find("このファイル名は使用できません。"));
+    EXPECT_EQ(1, mainWindow.seen());
+    EXPECT_EQ("", pane0);
 }
 
 // 終了, Esc, the close box and ｱﾌﾟﾘｹｰｼｮﾝの終了 end the modal run; Enter does not.
