@@ -31,17 +31,22 @@ void MapObjectStore::ReadString(const char* name, char (&out)[kMapObjectNameByte
     out[0] = '\0';
     HKEY key = Open(KEY_QUERY_VALUE, false);
     if (key == nullptr) return;
-    // Room for 255 cp932 bytes, which are at most 255 UTF-16 units.
-    wchar_t wide[kMapObjectNameBytes + 1] = {};
+    std::wstring valueName = Cp932ToWide(name);
+    // The value's size first: a longer name is read whole and then cut, never taken as absent.
     DWORD type = 0;
-    DWORD bytes = sizeof wide - sizeof(wchar_t);
-    LONG status = RegQueryValueExW(key, Cp932ToWide(name).c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(wide), &bytes);
+    DWORD bytes = 0;
+    LONG status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &bytes);
+    std::wstring wide;
+    if (status == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        wide.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+        status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&wide[0]),
+                                  &bytes);
+    }
     Close(key);
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return;
-    wide[bytes / sizeof(wchar_t)] = L'\0';
+    wide.resize(bytes / sizeof(wchar_t)); // the stored text may lack its terminator
     // A longer name is cut at 255 bytes without splitting a character.
-    WideToCp932(wide, out);
+    WideToCp932(wide.c_str(), out);
 }
 
 DWORD MapObjectStore::ReadNumber(const char* name) const {

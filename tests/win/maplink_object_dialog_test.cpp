@@ -273,6 +273,23 @@ TEST(MapObjectStoreTest, AbsentKeyAndWrongTypesReadAsAbsent) {
     EXPECT_EQ(0u, scratch.ReadNumber("o-cnt"));
 }
 
+TEST(MapObjectStoreTest, ALongerNameIsCutNotLost) {
+    ScratchKey key;
+    MapObjectStore store = key.Store();
+    std::string ascii(300, 'a');
+    ASSERT_EQ(0, store.WriteString("MapObject", ascii.c_str()));
+    char text[kMapObjectNameBytes];
+    store.ReadString("MapObject", text);
+    EXPECT_EQ(std::string(255, 'a'), text);
+    // 200 double-byte characters: 127 fit in 255 bytes.
+    std::string japanese;
+    for (int i = 0; i < 200; ++i)
+        japanese += "表";
+    ASSERT_EQ(0, store.WriteString("MapObject", japanese.c_str()));
+    store.ReadString("MapObject", text);
+    EXPECT_EQ(japanese.substr(0, 254), text);
+}
+
 TEST(MapObjectStoreTest, StringsRoundTripAsCp932WithTheZeroCounted) {
     ScratchKey key;
     MapObjectStore store = key.Store();
