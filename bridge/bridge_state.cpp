@@ -10,5 +10,6 @@ void initBridgeState(BridgeState* state) {
     initMapAdapter(&state->map);
     state->busy = false;
     state->pending.clear();
+    state->droppingFrame = false;
     state->closePending = false;
 }

@@ -27,6 +27,7 @@ struct BridgeState {
     // next messages from inside it; those wait here and run afterwards, in arrival order.
     bool busy = false;
     std::deque<PendingStep> pending;
+    bool droppingFrame = false; // the queue was full during the frame now arriving
     // A close that arrived inside an automation call: carried out at the first timer tick
     // after the command.
     bool closePending = false;

@@ -92,7 +92,14 @@ int dispatchCartolink(BridgeState* state, BridgeHost& host, uint32_t wParam, int
     int sub = findSubCode(state->messages, wParam);
     if (sub != SUB_TEXT_START && sub != SUB_TEXT_CHAR && FindEntry(sub) == nullptr) return -1;
     if (state->busy) {
-        if (state->pending.size() < kMaxPendingSteps) state->pending.push_back({wParam, lParam});
+        // Once a step is dropped, the rest of its frame goes too: its characters would
+        // otherwise join the frame before it.
+        if (state->pending.size() >= kMaxPendingSteps) {
+            state->droppingFrame = true;
+        } else if (sub == SUB_TEXT_START) {
+            state->droppingFrame = false;
+        }
+        if (!state->droppingFrame) state->pending.push_back({wParam, lParam});
         return 0;
     }
     state->busy = true;

@@ -156,6 +156,28 @@ TEST_F(DispatchTest, FramesArrivingDuringAMapCallRunAfterItInOrder) {
     EXPECT_FALSE(state.busy);
 }
 
+TEST_F(DispatchTest, AFrameWhoseStartFoundTheQueueFullIsDroppedWhole) {
+    Send(SUB_INIT_MAP);
+    world.calls.clear();
+    bool first = true;
+    world.onCall = [&](const std::string& member) {
+        if (member != "MoveTo" || !first) return;
+        first = false;
+        state.pending.resize(kMaxPendingSteps, {state.messages.sub[SUB_TEXT_START], 0});
+        EXPECT_EQ(0, dispatchCartolink(&state, host, state.messages.sub[SUB_TEXT_START], 0));
+        state.pending.resize(kMaxPendingSteps - 100); // room again in the middle of the frame
+        for (char c : std::string("Lost.Map"))
+            dispatchCartolink(&state, host, state.messages.sub[SUB_TEXT_CHAR], c);
+        dispatchCartolink(&state, host, state.messages.sub[SUB_OBJECT_NAME], 0);
+        SendNested(SUB_ADD_TEXT_EX, "2,2,kept");
+    };
+    Send(SUB_ADD_TEXT_EX, "1,1,first");
+    EXPECT_STREQ("ProAtlasW2.Map", state.identifier) << "nothing from a frame without its start";
+    EXPECT_EQ((Calls{"ProAtlasW2.Map.MoveTo(1,1)", "ProAtlasW2.Map.AddTextEx(1,1,first,0,1,1,1)",
+                     "ProAtlasW2.Map.MoveTo(2,2)", "ProAtlasW2.Map.AddTextEx(2,2,kept,0,1,2,2)"}),
+              world.calls);
+}
+
 TEST_F(DispatchTest, FramesArrivingWhileTheErrorBoxIsOpenWaitForIt) {
     Send(SUB_OBJECT_NAME, "NoSuch.Map");
     host.onBox = [&] {
