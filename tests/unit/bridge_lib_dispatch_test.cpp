@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,18 @@ class DispatchTest : public ::testing::Test {
     // A frame dispatched from inside a running command (a waiting call or a message box).
     void SendNested(SubCode terminator, const char* text = "") {
         sendTextFrame(state.messages, text, terminator, PostQuietly, this);
+    }
+
+    // Opens the map; then `nested` runs once inside the first MoveTo call, as frames that a
+    // waiting automation call lets through would.
+    void InsideFirstMoveTo(std::function<void()> nested) {
+        Send(SUB_INIT_MAP);
+        world.calls.clear();
+        world.onCall = [nested, first = true](const std::string& member) mutable {
+            if (member != "MoveTo" || !first) return;
+            first = false;
+            nested();
+        };
     }
 
     // Sends a frame the way the editor does; returns the dispatch result of its terminator.
@@ -140,14 +153,7 @@ TEST_F(DispatchTest, OverlongIdentifierIsCutNotOverflowed) {
 }
 
 TEST_F(DispatchTest, FramesArrivingDuringAMapCallRunAfterItInOrder) {
-    Send(SUB_INIT_MAP);
-    world.calls.clear();
-    bool first = true;
-    world.onCall = [&](const std::string& member) {
-        if (member != "MoveTo" || !first) return;
-        first = false;
-        SendNested(SUB_ADD_TEXT_EX, "2,2,second");
-    };
+    InsideFirstMoveTo([&] { SendNested(SUB_ADD_TEXT_EX, "2,2,second"); });
     Send(SUB_ADD_TEXT_EX, "1,1,first");
     EXPECT_EQ((Calls{"ProAtlasW2.Map.MoveTo(1,1)", "ProAtlasW2.Map.AddTextEx(1,1,first,0,1,1,1)",
                      "ProAtlasW2.Map.MoveTo(2,2)", "ProAtlasW2.Map.AddTextEx(2,2,second,0,1,2,2)"}),
@@ -157,12 +163,7 @@ TEST_F(DispatchTest, FramesArrivingDuringAMapCallRunAfterItInOrder) {
 }
 
 TEST_F(DispatchTest, AFrameWhoseStartFoundTheQueueFullIsDroppedWhole) {
-    Send(SUB_INIT_MAP);
-    world.calls.clear();
-    bool first = true;
-    world.onCall = [&](const std::string& member) {
-        if (member != "MoveTo" || !first) return;
-        first = false;
+    InsideFirstMoveTo([&] {
         state.pending.resize(kMaxPendingSteps, {state.messages.sub[SUB_TEXT_START], 0});
         EXPECT_EQ(0, dispatchCartolink(&state, host, state.messages.sub[SUB_TEXT_START], 0));
         state.pending.resize(kMaxPendingSteps - 100); // room again in the middle of the frame
@@ -170,7 +171,7 @@ TEST_F(DispatchTest, AFrameWhoseStartFoundTheQueueFullIsDroppedWhole) {
             dispatchCartolink(&state, host, state.messages.sub[SUB_TEXT_CHAR], c);
         dispatchCartolink(&state, host, state.messages.sub[SUB_OBJECT_NAME], 0);
         SendNested(SUB_ADD_TEXT_EX, "2,2,kept");
-    };
+    });
     Send(SUB_ADD_TEXT_EX, "1,1,first");
     EXPECT_STREQ("ProAtlasW2.Map", state.identifier) << "nothing from a frame without its start";
     EXPECT_EQ((Calls{"ProAtlasW2.Map.MoveTo(1,1)", "ProAtlasW2.Map.AddTextEx(1,1,first,0,1,1,1)",
