@@ -46,7 +46,7 @@ TEST_F(BridgeE2eTest, ACloseWhileTheErrorBoxIsUpEndsTheBridgeAtOnce) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = FindWindowW(nullptr, kErrorTitle)) != nullptr; }, 15000));
     PostMessageW(bridge.window(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(0, bridge.WaitForExit(5000));
+    EXPECT_EQ(0, bridge.WaitForExit(10000)) << "the editor waits 10 s at most";
     EXPECT_FALSE(IsWindow(box));
 }
 

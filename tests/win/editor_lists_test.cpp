@@ -252,7 +252,8 @@ TEST(DropTest, ABoxAfterADropFromAnotherProgramIsOwnedByTheWindow) {
         Sleep(10);
     // The foreground thread may hand the foreground on, as the user's click would.
     SetForegroundWindow(other);
-    Pump(300);
+    for (int waited = 0; GetActiveWindow() != nullptr && waited < 5000; waited += 50)
+        Pump(50);
     EXPECT_EQ(nullptr, GetActiveWindow()) << "the other thread's window took the activation";
     HWND owner = nullptr;
     DialogWatcher box(MessageBoxCaption(), IDOK, [&](HWND found) {
