@@ -209,9 +209,14 @@ TEST_F(BridgeFormTest, Command1DoesNothing) {
 // call does, and a close arrives meanwhile.
 class ReentrantMap : public MapAutomation {
   public:
-    ReentrantMap(HWND form, bool* deleted) : form_(form), deleted_(deleted) {}
+    // What happened to the map, kept outside it: it is gone once the form closes.
+    struct Seen {
+        bool deleted = false;
+        int lonReads = 0;
+    };
+    ReentrantMap(HWND form, Seen* seen) : form_(form), seen_(seen) {}
     ~ReentrantMap() override {
-        *deleted_ = true;
+        seen_->deleted = true;
         EXPECT_FALSE(inCall_) << "released inside its own call";
     }
     int GetLat(int32_t* value) override {
@@ -223,7 +228,7 @@ class ReentrantMap : public MapAutomation {
         return 0;
     }
     int GetLon(int32_t* value) override {
-        ++lonReads;
+        ++seen_->lonReads;
         *value = 2;
         return 0;
     }
@@ -247,27 +252,26 @@ class ReentrantMap : public MapAutomation {
     }
     int Move(int32_t, int32_t) override { return 0; }
 
-    int lonReads = 0;
-
   private:
     HWND form_;
-    bool* deleted_;
+    Seen* seen_;
     bool inCall_ = false;
 };
 
 TEST_F(BridgeFormTest, ACloseInsideAnAutomationCallWaitsForTheCommandsEnd) {
-    bool deleted = false;
-    auto map = std::make_unique<ReentrantMap>(form, &deleted);
-    ReentrantMap* seen = map.get();
+    // Static: should the form stay open, the map is released only by TearDown.
+    static ReentrantMap::Seen seen;
+    seen = {};
+    auto map = std::make_unique<ReentrantMap>(form, &seen);
     BridgeState* state = CartolinkState();
     state->map.kind = MapKind::Mapple;
     state->map.mapple = std::move(map);
     state->map.open = true;
     // The poll runs from Timer1; its GetLat lets the close in.
-    ASSERT_TRUE(WaitUntilPumped([&] { return deleted || seen->lonReads > 0; }, 2000));
-    EXPECT_EQ(1, seen->lonReads) << "the poll finished on a live map";
+    ASSERT_TRUE(WaitUntilPumped([&] { return seen.deleted || seen.lonReads > 0; }, 2000));
+    EXPECT_EQ(1, seen.lonReads) << "the poll finished on a live map";
     EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000)) << "closed after the command";
-    EXPECT_TRUE(deleted);
+    EXPECT_TRUE(seen.deleted);
 }
 
 void CALLBACK CloseFormWhenTheBoxIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
