@@ -56,9 +56,8 @@ long long pieceAt(const Piece* pieces, int found, int index) {
 
 // Copies `count` bytes; returns the end of the copy.
 char* copyBytes(char* out, const char* text, size_t count) {
-    for (size_t i = 0; i < count; ++i)
-        *out++ = text[i];
-    return out;
+    std::memcpy(out, text, count);
+    return out + count;
 }
 
 // Copies `length` bytes of `text` with `mark` inserted at offset `first` and then at the

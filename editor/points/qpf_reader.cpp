@@ -118,36 +118,6 @@ inline long coordinateNumber(LineCursor& c) {
     return static_cast<long>(value);
 }
 
-// Written files hold coordinates and stamps as bare digits with one TAB after them. Such
-// a field is read where it stands; any other shape takes the general rules above.
-
-// The position after an optional single TAB at `p`, when that is the field's end; else
-// nullptr.
-const char* endAfterTab(const LineCursor& c, const char* p) {
-    if (p != c.end && *p == '\t') ++p;
-    return p == c.end || *p == '#' ? p : nullptr;
-}
-
-// A coordinate field of up to nine digits, read in one short pass; false (nothing
-// consumed) for any other shape.
-inline bool readPlainNumber(LineCursor& c, long& value) {
-    const char* p = c.p;
-    const char* const stop = c.end - p > 9 ? p + 9 : c.end;
-    uint32_t digits = 0;
-    for (; p != stop && isDigit(*p); ++p)
-        digits = digits * 10 + static_cast<uint32_t>(*p - '0');
-    const char* after = endAfterTab(c, p);
-    if (p == c.p || after == nullptr) return false;
-    c.p = after;
-    value = static_cast<long>(digits);
-    return true;
-}
-
-long readCoordinate(LineCursor& c) {
-    long value;
-    return readPlainNumber(c, value) ? value : coordinateNumber(c);
-}
-
 // Direction on unless the field without TABs reads exactly "00".
 int32_t directionEnabled(LineCursor& c) {
     char text[3];
@@ -158,21 +128,12 @@ int32_t directionEnabled(LineCursor& c) {
 // Field 22 becomes the date and the time: its first 8 and its last 6 bytes once its TABs
 // are gone (the text ends at a zero byte).
 void storeDateTime(PointRecord& r, LineCursor& c) {
-    const char* p = c.p;
-    const char* const stop = c.end - p > 14 ? p + 14 : c.end;
-    while (p != stop && isDigit(*p))
-        ++p;
-    const char* after = endAfterTab(c, p);
-    if (p != c.p && after != nullptr) {
-        splitDateTimeInto(c.p, static_cast<size_t>(p - c.p), r.date, r.time);
-        c.p = after;
-        return;
-    }
-    // Any other shape: a longer text is kept as its first 8 bytes and a window of its last
-    // 6, which splits the same way.
+    // A longer text is kept as its first 8 bytes and a window of its last 6, which splits
+    // the same way.
     char stamp[14];
     size_t n = 0;
-    for (p = c.p; p != c.end && *p != '#' && *p != '\0'; ++p) {
+    const char* p = c.p;
+    for (; p != c.end && *p != '#' && *p != '\0'; ++p) {
         if (*p == '\t') continue;
         if (n == sizeof stamp) {
             std::memmove(stamp + 8, stamp + 9, 5);
@@ -190,8 +151,8 @@ void fillRecord(PointRecord& r, LineCursor c) {
     store(r.markNumber, nextField(c));
     skipField(nextField(c));
     skipField(nextField(c));
-    writeCoordText(r.longitude, readCoordinate(nextField(c)));
-    writeCoordText(r.latitude, readCoordinate(nextField(c)));
+    writeCoordText(r.longitude, coordinateNumber(nextField(c)));
+    writeCoordText(r.latitude, coordinateNumber(nextField(c)));
     for (int i = 0; i < 4; ++i)
         skipField(nextField(c));
     store(r.soundCode, nextField(c));
