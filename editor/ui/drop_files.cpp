@@ -1,16 +1,23 @@
 #include "drop_files.h"
 
+#include "editor_texts.h"
+#include "message_notifier.h"
 #include "win_text.h"
 
 #include <string>
 
-int LastDroppedName(HDROP drop, char* out, size_t size) {
+bool TakeLastDroppedName(HDROP drop, char (&out)[kDroppedNameBytes + 1]) {
     out[0] = '\0';
     UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    if (count == 0) return 0;
-    UINT length = DragQueryFileW(drop, count - 1, nullptr, 0);
-    std::wstring name(static_cast<size_t>(length) + 1, L'\0');
-    DragQueryFileW(drop, count - 1, &name[0], length + 1);
-    size_t room = size < kDroppedNameBytes + 1 ? size : kDroppedNameBytes + 1;
-    return WideToCp932Exact(name.c_str(), out, room) > 0 ? 1 : -1;
+    std::wstring name;
+    if (count > 0) {
+        UINT length = DragQueryFileW(drop, count - 1, nullptr, 0);
+        name.assign(static_cast<size_t>(length) + 1, L'\0');
+        DragQueryFileW(drop, count - 1, &name[0], length + 1);
+    }
+    DragFinish(drop);
+    if (count == 0) return false;
+    if (WideToCp932Exact(name.c_str(), out, sizeof out) > 0) return true;
+    showMessage(MSG_UNUSABLE_FILE_NAME);
+    return false;
 }

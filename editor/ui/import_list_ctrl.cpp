@@ -1,10 +1,8 @@
 #include "import_list_ctrl.h"
 
 #include "drop_files.h"
-#include "editor_texts.h"
 #include "list_rows.h"
 #include "main_window.h"
-#include "message_notifier.h"
 #include "resource_ids.h"
 
 #include <windowsx.h>
@@ -120,10 +118,7 @@ LRESULT ImportListCtrl::OnLButtonUp(UINT message, WPARAM wParam, LPARAM lParam) 
 // Only the last of the dropped files is imported.
 void ImportListCtrl::OnDropFiles(HDROP drop) {
     char name[kDroppedNameBytes + 1];
-    int taken = LastDroppedName(drop, name, sizeof name);
-    DragFinish(drop);
-    if (taken < 0) showMessage(MSG_UNUSABLE_FILE_NAME);
-    if (taken > 0) owner_->LoadImportList(name);
+    if (TakeLastDroppedName(drop, name)) owner_->LoadImportList(name);
 }
 
 RECT MainWindow::MainListScreenRect() const {

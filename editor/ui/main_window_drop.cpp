@@ -2,17 +2,12 @@
 #include "main_window.h"
 
 #include "drop_files.h"
-#include "editor_texts.h"
-#include "message_notifier.h"
 #include "text_bytes.h"
 
 void MainWindow::OnDropFiles(HDROP drop) {
     char name[kDroppedNameBytes + 1];
-    int taken = LastDroppedName(drop, name, sizeof name);
-    DragFinish(drop);
     // A name the editor cannot hold opens nothing and changes nothing.
-    if (taken < 0) showMessage(MSG_UNUSABLE_FILE_NAME);
-    if (taken <= 0) return;
+    if (!TakeLastDroppedName(drop, name)) return;
     // No question about unsaved changes: a drop replaces the points, as Open does.
     copyInto(currentFilePath, name);
     AcceptPath(currentFilePath);
