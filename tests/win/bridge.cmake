@@ -5,3 +5,5 @@ tenmark_test(bridge_form_tests
     ${CMAKE_CURRENT_LIST_DIR}/bridge_form_test.cpp
   LIBS bridge_win
 )
+# The recording map objects of the portable bridge tests.
+target_include_directories(bridge_form_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)

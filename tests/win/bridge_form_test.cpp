@@ -1,5 +1,6 @@
 // Cartolink2's form in this process: the subclassed window procedure and what it passes on,
 // Timer1, the message boxes, and the unload that puts the previous procedure back.
+#include "bridge_lib_fakes.h"
 #include "cartolink_form.h"
 #include "maplink_frame.h"
 #include "sub_class.h"
@@ -205,73 +206,29 @@ TEST_F(BridgeFormTest, Command1DoesNothing) {
     EXPECT_EQ(L"ProAtlasW2.Map", TextOf(GetDlgItem(form, kText1Id)));
 }
 
-// A map whose GetLat lets posted messages through while it runs, as a waiting automation
-// call does, and a close arrives meanwhile.
-class ReentrantMap : public MapAutomation {
-  public:
-    // What happened to the map, kept outside it: it is gone once the form closes.
-    struct Seen {
-        bool deleted = false;
-        int lonReads = 0;
-    };
-    ReentrantMap(HWND form, Seen* seen) : form_(form), seen_(seen) {}
-    ~ReentrantMap() override {
-        seen_->deleted = true;
-        EXPECT_FALSE(inCall_) << "released inside its own call";
-    }
-    int GetLat(int32_t* value) override {
-        inCall_ = true;
-        PostMessageW(form_, WM_CLOSE, 0, 0);
-        Pump(50);
-        inCall_ = false;
-        *value = 1;
-        return 0;
-    }
-    int GetLon(int32_t* value) override {
-        ++seen_->lonReads;
-        *value = 2;
-        return 0;
-    }
-    int EnableMark(int16_t) override { return 0; }
-    int SetEventWindow(int32_t, int16_t) override { return 0; }
-    int MoveTo(const char*, const char*) override { return 0; }
-    int AddTextEx(const char*, const char*, const char*, int16_t, int16_t, const char*, const char*,
-                  int16_t*) override {
-        return 0;
-    }
-    int DeleteText(int16_t) override { return 0; }
-    int LayerName(const char*, char*, size_t) override { return 0; }
-    int ChangeLayer(const char*) override { return 0; }
-    int MarkLatitude(char*, size_t) override { return 0; }
-    int MarkLongitude(char*, size_t) override { return 0; }
-    int SetVisible(int16_t) override { return 0; }
-    int DeleteAllCustom() override { return 0; }
-    int AddIcon(int32_t, int32_t, const char*, const char*, int16_t, int16_t, int16_t, int32_t, int32_t,
-                int16_t) override {
-        return 0;
-    }
-    int Move(int32_t, int32_t) override { return 0; }
-
-  private:
-    HWND form_;
-    Seen* seen_;
-    bool inCall_ = false;
-};
-
 TEST_F(BridgeFormTest, ACloseInsideAnAutomationCallWaitsForTheCommandsEnd) {
     // Static: should the form stay open, the map is released only by TearDown.
-    static ReentrantMap::Seen seen;
-    seen = {};
-    auto map = std::make_unique<ReentrantMap>(form, &seen);
+    static FakeMapWorld world;
+    world = FakeMapWorld();
+    // The first GetLat lets posted messages through while it runs, as a waiting automation
+    // call does, and a close arrives meanwhile.
+    world.onCall = [form = form, first = true](const std::string& member) mutable {
+        if (member != "GetLat" || !first) return;
+        first = false;
+        PostMessageW(form, WM_CLOSE, 0, 0);
+        Pump(50);
+        EXPECT_EQ(1, world.objectsAlive) << "released inside its own call";
+    };
     BridgeState* state = CartolinkState();
     state->map.kind = MapKind::Mapple;
-    state->map.mapple = std::move(map);
+    state->map.mapple = std::make_unique<FakeMap>(&world, "Mapple");
     state->map.open = true;
-    // The poll runs from Timer1; its GetLat lets the close in.
-    ASSERT_TRUE(WaitUntilPumped([&] { return seen.deleted || seen.lonReads > 0; }, 2000));
-    EXPECT_EQ(1, seen.lonReads) << "the poll finished on a live map";
+    // The poll runs from Timer1.
+    ASSERT_TRUE(WaitUntilPumped([&] { return world.objectsAlive == 0 || world.calls.size() >= 2; }, 2000));
+    EXPECT_EQ((std::vector<std::string>{"Mapple.GetLat", "Mapple.GetLon"}), world.calls)
+        << "the poll finished on a live map";
     EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000)) << "closed after the command";
-    EXPECT_TRUE(seen.deleted);
+    EXPECT_EQ(0, world.objectsAlive);
 }
 
 void CALLBACK CloseFormWhenTheBoxIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
