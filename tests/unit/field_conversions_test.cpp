@@ -49,22 +49,23 @@ TEST(NameCount, CountsDoubleByteCharactersOnce) {
 TEST(DateTime, JoinsAndSplitsBothForms) {
     EXPECT_STREQ(dateTimeField("2006/06/22", "10:30:00").text, "20060622103000");
     EXPECT_STREQ(dateTimeField("20060622", "103000").text, "20060622103000");
-    SplitDateTime split = splitDateTime("20060622103000");
-    EXPECT_STREQ(split.date, "2006/06/22");
-    EXPECT_STREQ(split.time, "10:30:00");
-    split = splitDateTime("");
-    EXPECT_STREQ(split.date, "//");
-    EXPECT_STREQ(split.time, "::");
-    split = splitDateTime("2006");
-    EXPECT_STREQ(split.date, "2006//");
-    EXPECT_STREQ(split.time, "20:06:");
-    // The second mark goes into the text that already holds the first.
-    split = splitDateTime("2006062");
-    EXPECT_STREQ(split.date, "2006/06/2");
-    EXPECT_STREQ(split.time, "00:60:62");
-    split = splitDateTime("123");
-    EXPECT_STREQ(split.date, "123//");
-    EXPECT_STREQ(split.time, "12:3:");
+    const struct {
+        const char* field;
+        const char* date;
+        const char* time;
+    } splits[] = {
+        {"20060622103000", "2006/06/22", "10:30:00"},
+        {"", "//", "::"},
+        {"2006", "2006//", "20:06:"},
+        // The second mark goes into the text that already holds the first.
+        {"2006062", "2006/06/2", "00:60:62"},
+        {"123", "123//", "12:3:"},
+    };
+    for (const auto& expected : splits) {
+        SplitDateTime split = splitDateTime(expected.field);
+        EXPECT_STREQ(split.date, expected.date) << expected.field;
+        EXPECT_STREQ(split.time, expected.time) << expected.field;
+    }
 }
 
 TEST(LeadingDigits, SkipsBlanksAndSaturates) {

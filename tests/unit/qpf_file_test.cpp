@@ -35,7 +35,14 @@ void replaceFirst(std::string& text, const std::string& from, const std::string&
     text.replace(at, from.size(), to);
 }
 
-class QpfFile : public ScratchFolder {};
+class QpfFile : public ScratchFolder {
+  protected:
+    // Writes `bytes` as a file and loads it into `doc`; the result of loadFile.
+    int loadBytes(PointDocument& doc, const std::string& bytes) {
+        writeBytes(path("in.qpf"), bytes);
+        return doc.loadFile(path("in.qpf").c_str());
+    }
+};
 
 } // namespace
 
@@ -76,16 +83,16 @@ TEST_F(QpfFile, EmptyListIsTheHeaderAlone) {
 
 TEST_F(QpfFile, ReaderStopsAtTwoHundredRecordsAndAtALeading0xFF) {
     std::string many = kHeader;
-    for (int i = 0; i < 250; ++i) many += recordLine(std::to_string(i), "N" + std::to_string(i));
-    writeBytes(path("many.qpf"), many);
+    for (int i = 0; i < 250; ++i)
+        many += recordLine(std::to_string(i), "N" + std::to_string(i));
     PointDocument doc(kClock);
-    ASSERT_EQ(doc.loadFile(path("many.qpf").c_str()), 0);
+    ASSERT_EQ(loadBytes(doc, many), 0);
     EXPECT_EQ(doc.count(), 200);
     EXPECT_STREQ(doc.getName(199), "N199");
 
-    writeBytes(path("ff.qpf"), kHeader + recordLine("01", "A") + recordLine("02", "B") + "\xFF" +
-                                   recordLine("03", "C") + recordLine("04", "D"));
-    ASSERT_EQ(doc.loadFile(path("ff.qpf").c_str()), 0);
+    ASSERT_EQ(loadBytes(doc, kHeader + recordLine("01", "A") + recordLine("02", "B") + "\xFF" +
+                                 recordLine("03", "C") + recordLine("04", "D")),
+              0);
     EXPECT_EQ(doc.count(), 2);
     EXPECT_STREQ(doc.getName(1), "B");
 }
@@ -94,9 +101,8 @@ TEST_F(QpfFile, ReaderSkipsOtherLinesAndToleratesBrokenOnes) {
     // No header, a blank-led line, LF-only endings, runs of LFs and of "#".
     std::string text = recordLine("01", "A") + " " + recordLine("02", "skipped") + "\n\n\nx\n" +
                        "##05##00#00#13946000\n" + "#07\t#00\t#00\t#\t#\n";
-    writeBytes(path("odd.qpf"), text);
     PointDocument doc(kClock);
-    ASSERT_EQ(doc.loadFile(path("odd.qpf").c_str()), 0);
+    ASSERT_EQ(loadBytes(doc, text), 0);
     ASSERT_EQ(doc.count(), 3);
     EXPECT_STREQ(doc.getName(0), "A");
     EXPECT_STREQ(doc.getMarkNumber(1), "05");
@@ -115,18 +121,17 @@ TEST_F(QpfFile, ReaderSkipsOtherLinesAndToleratesBrokenOnes) {
 TEST_F(QpfFile, ReaderTakesTheFirstWordOfTheReadingButTheWholeName) {
     std::string line = recordLine("01", "a b");
     replaceFirst(line, "#\t#2006", "#ア イ\t#2006");
-    writeBytes(path("v.qpf"), kHeader + line);
     PointDocument doc(kClock);
-    ASSERT_EQ(doc.loadFile(path("v.qpf").c_str()), 0);
+    ASSERT_EQ(loadBytes(doc, kHeader + line), 0);
     EXPECT_STREQ(doc.getName(0), "a b");
     EXPECT_STREQ(doc.getVoiceWord(0), "ア");
 }
 
 TEST_F(QpfFile, OverLongAndNegativeCoordinatesAreReadSafely) {
-    std::string line = "#01\t#00\t#00\t#" + std::string(300, '9') + "\t#-3540505\t#" + std::string(500, 'x') + "\r\n";
-    writeBytes(path("big.qpf"), line);
+    std::string line =
+        "#01\t#00\t#00\t#" + std::string(300, '9') + "\t#-3540505\t#" + std::string(500, 'x') + "\r\n";
     PointDocument doc(kClock);
-    ASSERT_EQ(doc.loadFile(path("big.qpf").c_str()), 0);
+    ASSERT_EQ(loadBytes(doc, line), 0);
     EXPECT_STREQ(doc.getLongitude(0), "21474/83/64.7");
     EXPECT_STREQ(doc.getLatitude(0), "000/00/00.0");
 }
@@ -141,31 +146,37 @@ TEST_F(QpfFile, NumbersAndStampsInOtherShapesFollowTheGeneralRules) {
         replaceFirst(text, "#20060622103000\t", "#" + stamp + "\t");
         return text;
     };
-    std::string text = kHeader + line("139\t46000", "0000000000003540505", "2006\t0622\t103000");
-    text += line(std::string(70, ' ') + "123456", "12345678x", "20060622-1030");
-    text += line("1234567890", " \t35\t", "2006062");
-    text += line("\t \t7\t8", "12 34", "20060622" + std::string(60, 'x') + "12\t34\t56");
-    writeBytes(path("shapes.qpf"), text);
+    const struct {
+        std::string longitude, latitude, stamp; // as in the file
+        const char* read[4];                    // longitude, latitude, date, time
+    } shapes[] = {
+        {"139\t46000",
+         "0000000000003540505",
+         "2006\t0622\t103000",
+         {"000/00/13.9", "035/40/50.5", "2006/06/22", "10:30:00"}},
+        {std::string(70, ' ') + "123456",
+         "12345678x",
+         "20060622-1030",
+         {"001/23/45.6", "123/45/67.8", "2006/06/22", "2-:10:30"}},
+        {"1234567890", " \t35\t", "2006062", {"12345/67/89.0", "000/00/03.5", "2006/06/2", "00:60:62"}},
+        {"\t \t7\t8",
+         "12 34",
+         "20060622" + std::string(60, 'x') + "12\t34\t56",
+         {"000/00/00.7", "000/00/01.2", "2006/06/22", "12:34:56"}},
+    };
+    std::string text = kHeader;
+    for (const auto& shape : shapes)
+        text += line(shape.longitude, shape.latitude, shape.stamp);
     PointDocument doc(kClock);
-    ASSERT_EQ(doc.loadFile(path("shapes.qpf").c_str()), 0);
+    ASSERT_EQ(loadBytes(doc, text), 0);
     ASSERT_EQ(doc.count(), 4);
-    EXPECT_STREQ(doc.getLongitude(0), "000/00/13.9");
-    EXPECT_STREQ(doc.getLatitude(0), "035/40/50.5");
-    EXPECT_STREQ(doc.getDate(0), "2006/06/22");
-    EXPECT_STREQ(doc.getTime(0), "10:30:00");
-    EXPECT_STREQ(doc.getLongitude(1), "001/23/45.6");
-    EXPECT_STREQ(doc.getLatitude(1), "123/45/67.8");
-    EXPECT_STREQ(doc.getDate(1), "2006/06/22");
-    EXPECT_STREQ(doc.getTime(1), "2-:10:30");
-    EXPECT_STREQ(doc.getLongitude(2), "12345/67/89.0");
-    EXPECT_STREQ(doc.getLatitude(2), "000/00/03.5");
-    EXPECT_STREQ(doc.getDate(2), "2006/06/2");
-    EXPECT_STREQ(doc.getTime(2), "00:60:62");
-    EXPECT_STREQ(doc.getPhone(2), "03-0000-0000");
-    EXPECT_STREQ(doc.getLongitude(3), "000/00/00.7");
-    EXPECT_STREQ(doc.getLatitude(3), "000/00/01.2");
-    EXPECT_STREQ(doc.getDate(3), "2006/06/22");
-    EXPECT_STREQ(doc.getTime(3), "12:34:56");
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_STREQ(doc.getLongitude(i), shapes[i].read[0]) << i;
+        EXPECT_STREQ(doc.getLatitude(i), shapes[i].read[1]) << i;
+        EXPECT_STREQ(doc.getDate(i), shapes[i].read[2]) << i;
+        EXPECT_STREQ(doc.getTime(i), shapes[i].read[3]) << i;
+        EXPECT_STREQ(doc.getPhone(i), "03-0000-0000") << "the fields after stay in place";
+    }
 }
 
 TEST_F(QpfFile, NameCountAndEmptyCoordinatesAreWritten) {
@@ -216,9 +227,8 @@ TEST_F(QpfFile, RoundTripKeepsSpareFields) {
     std::string line = kTokyoLine;
     replaceFirst(line, "#0000\t#\t#\t#\t#\t", "#1234\t#s17\t#s18\t#s19\t#s20\t");
     replaceFirst(line, "#01\t#03-0000", "#09\t#03-0000");
-    writeBytes(path("s.qpf"), kHeader + line);
     PointDocument doc(kClock);
-    ASSERT_EQ(doc.loadFile(path("s.qpf").c_str()), 0);
+    ASSERT_EQ(loadBytes(doc, kHeader + line), 0);
     ASSERT_EQ(doc.saveFile(path("t.qpf").c_str()), 0);
     EXPECT_EQ(readBytes(path("t.qpf")), kHeader + line);
 }
