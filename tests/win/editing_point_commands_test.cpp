@@ -22,6 +22,7 @@ using editor_test::Editor;
 using editor_test::ListCell;
 using editor_test::OpenEditor;
 using editor_test::RowCentre;
+using editor_test::RowImage;
 using editor_test::RowNames;
 using editor_test::SetRowState;
 using editor_test::StatusPane;
@@ -39,14 +40,6 @@ std::vector<int> RowsWith(HWND list, UINT flag) {
         rows.push_back(row);
     }
     return rows;
-}
-
-int RowImage(HWND list, int row) {
-    LVITEMW item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage;
 }
 
 class PointCommandsTest : public ::testing::Test {

@@ -32,14 +32,6 @@ std::string ColumnHeader(HWND list, int column, int* width) {
     return WideToCp932(text);
 }
 
-int RowImage(HWND list, int row) {
-    LVITEMW item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage;
-}
-
 } // namespace
 
 TEST(ListStyleTest, BothListsHaveTheSixColumnsColoursAndStyles) {

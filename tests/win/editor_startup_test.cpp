@@ -61,31 +61,31 @@ TEST(CommandLineTest, ProgramNameIsSkippedAsTheRuntimeDoes) {
     EXPECT_STREQ(L"", SkipProgramName(L"\"Tenmark.exe\""));
 }
 
-TEST(PathTextTest, FolderPartNeverCutsADoubleByteCharacter) {
+namespace {
+
+// A path helper's result for one path.
+std::string Folder(void (*helper)(const char*, char*, size_t), const char* path) {
     char folder[kPathBytes];
-    FolderOfPath("C:\\data\\a.qpf", folder, sizeof folder);
-    EXPECT_STREQ("C:\\data\\", folder);
-    FolderOfPath("C:a.qpf", folder, sizeof folder);
-    EXPECT_STREQ("C:", folder);
-    FolderOfPath("a.qpf", folder, sizeof folder);
-    EXPECT_STREQ("", folder);
+    helper(path, folder, sizeof folder);
+    return folder;
+}
+
+} // namespace
+
+TEST(PathTextTest, FolderPartNeverCutsADoubleByteCharacter) {
+    EXPECT_EQ("C:\\data\\", Folder(FolderOfPath, "C:\\data\\a.qpf"));
+    EXPECT_EQ("C:", Folder(FolderOfPath, "C:a.qpf"));
+    EXPECT_EQ("", Folder(FolderOfPath, "a.qpf"));
     // 表 and ソ end in the byte 0x5C, which is no folder separator inside them.
-    FolderOfPath("C:\\表\\ソ.qpf", folder, sizeof folder);
-    EXPECT_STREQ("C:\\表\\", folder);
-    FolderOfPath("ソ表.qpf", folder, sizeof folder);
-    EXPECT_STREQ("", folder);
+    EXPECT_EQ("C:\\表\\", Folder(FolderOfPath, "C:\\表\\ソ.qpf"));
+    EXPECT_EQ("", Folder(FolderOfPath, "ソ表.qpf"));
 }
 
 TEST(PathTextTest, EditorFolderEndsInExactlyOneBackslash) {
-    char folder[kPathBytes];
-    FolderWithOneBackslash("C:\\prog\\Tenmark.exe", folder, sizeof folder);
-    EXPECT_STREQ("C:\\prog\\", folder);
-    FolderWithOneBackslash("C:\\prog\\\\\\Tenmark.exe", folder, sizeof folder);
-    EXPECT_STREQ("C:\\prog\\", folder);
-    FolderWithOneBackslash("C:\\ソ\\Tenmark.exe", folder, sizeof folder);
-    EXPECT_STREQ("C:\\ソ\\", folder);
-    FolderWithOneBackslash("C:\\表\\\\Tenmark.exe", folder, sizeof folder);
-    EXPECT_STREQ("C:\\表\\", folder);
+    EXPECT_EQ("C:\\prog\\", Folder(FolderWithOneBackslash, "C:\\prog\\Tenmark.exe"));
+    EXPECT_EQ("C:\\prog\\", Folder(FolderWithOneBackslash, "C:\\prog\\\\\\Tenmark.exe"));
+    EXPECT_EQ("C:\\ソ\\", Folder(FolderWithOneBackslash, "C:\\ソ\\Tenmark.exe"));
+    EXPECT_EQ("C:\\表\\", Folder(FolderWithOneBackslash, "C:\\表\\\\Tenmark.exe"));
 }
 
 TEST(StartUpTest, NoArgumentsLoadsNothing) {

@@ -189,6 +189,14 @@ int RowCount(HWND list) {
     return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
+int RowImage(HWND list, int row) {
+    LVITEMW item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
 std::vector<std::string> RowNames(HWND list) {
     std::vector<std::string> names;
     for (int row = 0; row < RowCount(list); ++row)

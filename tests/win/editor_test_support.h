@@ -76,6 +76,7 @@ std::string WindowText(HWND window);
 std::string StatusPane(HWND statusBar, int pane);
 std::string ListCell(HWND list, int row, int column);
 int RowCount(HWND list);
+int RowImage(HWND list, int row); // the row's image index
 std::vector<std::string> RowNames(HWND list);
 std::vector<std::string> DocumentNames(const PointDocument& document);
 std::vector<std::string> MenuItems(HMENU menu); // "text" per item, "-" for a separator
