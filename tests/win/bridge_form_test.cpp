@@ -3,6 +3,7 @@
 #include "bridge_lib_fakes.h"
 #include "cartolink_form.h"
 #include "maplink_frame.h"
+#include "message_pump.h"
 #include "sub_class.h"
 #include "cp932_text.h"
 #include "window_text.h"
@@ -43,28 +44,6 @@ bool Saw(UINT message, WPARAM wParam) {
         if (seen.message == message && seen.wParam == wParam) return true;
     }
     return false;
-}
-
-void Pump(DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-template <typename Done> bool WaitUntilPumped(Done done, DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) return false;
-        Pump(10);
-    }
-    return true;
 }
 
 std::wstring TextOf(HWND window) {
@@ -225,10 +204,10 @@ TEST_F(BridgeFormTest, ACloseInsideAnAutomationCallWaitsForTheCommandsEnd) {
     state->map.mapple = std::make_unique<FakeMap>(&world, "Mapple");
     state->map.open = true;
     // The poll runs from Timer1.
-    ASSERT_TRUE(WaitUntilPumped([&] { return world.objectsAlive == 0 || world.calls.size() >= 2; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return world.objectsAlive == 0 || world.calls.size() >= 2; }, 2000));
     EXPECT_EQ((std::vector<std::string>{"Mapple.GetLat", "Mapple.GetLon"}), world.calls)
         << "the poll finished on a live map";
-    EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000)) << "closed after the command";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(form); }, 2000)) << "closed after the command";
     EXPECT_EQ(0, world.objectsAlive);
 }
 
@@ -241,7 +220,7 @@ void CALLBACK CloseFormWhenTheBoxIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST_F(BridgeFormTest, ACloseWhileABoxIsUpClosesAtOnce) {
     SetTimer(nullptr, 0, 50, CloseFormWhenTheBoxIsUp);
     Send(SUB_TEXT_END, "x");
-    EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(form); }, 2000));
 }
 
 TEST_F(BridgeFormTest, TextEndShowsTheBufferInAnInformationBox) {

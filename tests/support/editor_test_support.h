@@ -4,6 +4,7 @@
 #pragma once
 
 #include "main_window.h"
+#include "message_pump.h"
 #include "map_link.h"
 
 #include <windows.h>
@@ -19,8 +20,6 @@
 
 namespace editor_test {
 
-// Processes this thread's messages for a while.
-void Pump(DWORD milliseconds = 0);
 
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempDir {
