@@ -62,7 +62,7 @@ std::string WriteQpf(const std::string& path, const std::vector<PointSpec>& poin
 std::string WriteNumberedQpf(const std::string& path, int n);
 void WriteBytes(const std::string& path, const char* bytes);
 
-// The editor's main window, created modelessly for real from template 132.
+// The editor's main window, created modelessly for real from its IDD_MAIN template.
 struct Editor {
     std::unique_ptr<MainWindow> main;
     HWND window() const { return main->window(); }
