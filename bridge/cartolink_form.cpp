@@ -101,11 +101,8 @@ LRESULT CartolinkForm::SubClassMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT CALLBACK CartolinkForm::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CartolinkForm* self = WindowObject(window, message, lParam, &CartolinkForm::window_);
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    LRESULT result = self->HandleMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) self->window_ = nullptr;
-    return result;
+    return ForwardToWindowObject(window, message, wParam, lParam, &CartolinkForm::window_,
+                                 &CartolinkForm::HandleMessage);
 }
 
 // The form's own procedure: the "previous" procedure once the bridge has subclassed it.
