@@ -1,7 +1,9 @@
 // libFuzzer target: the QPF reader on any bytes, then a write and a second read that must
-// give back the same number of records.
+// give back the same number of records. The word-wide reading must also store exactly the
+// bytes of the byte-wise one, into records that held the same bytes before.
 #include "file_access.h"
 #include "point_document.h"
+#include "qpf_format.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -61,6 +63,16 @@ class MemoryFiles : public FileSystem {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static PointRecord wordWise[kMaxPoints], byteWise[kMaxPoints];
+    unsigned char* a = reinterpret_cast<unsigned char*>(wordWise);
+    unsigned char* b = reinterpret_cast<unsigned char*>(byteWise);
+    for (size_t i = 0; i < sizeof wordWise; ++i)
+        a[i] = b[i] = static_cast<unsigned char>(i * 31 + size);
+    const char* bytes = reinterpret_cast<const char*>(data);
+    if (parseQpf(bytes, size, wordWise, kMaxPoints) != parseQpfByteWise(bytes, size, byteWise, kMaxPoints) ||
+        std::memcmp(a, b, sizeof wordWise) != 0)
+        std::abort();
+
     static MemoryFiles files;
     files.input = data;
     files.inputSize = size;
