@@ -15,10 +15,22 @@ using namespace byte_words;
 // The "#" that open fields 1 to 25.
 constexpr int kSeparators = 25;
 
-// Offsets of a line's "#", found a 64-byte block at a time; one block adds at most 64.
+// Plain lines whose 25th "#" lies in their first 2048 bytes (a written line stays under
+// 800 bytes); longer ones take the byte-wise reading.
+constexpr size_t kMaxBlocks = 32;
+
+// Where a line's "#" are: a mask per 64-byte block, and the offset of the 25th.
 struct Separators {
-    size_t at[kSeparators + 64];
+    uint64_t hashes[kMaxBlocks];
+    size_t last;
 };
+
+int bitCount(uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
 
 // The masks of the 64 bytes at `block`, of which `available` lie in the file; the missing
 // ones count as zero bytes.
@@ -58,33 +70,55 @@ bool findSeparators(const char* line, const char* limit, Separators& s) {
     const size_t available = static_cast<size_t>(limit - line);
     int found = 0;
     uint64_t tabBefore = 1; // the line's opening "#" has none
-    for (size_t at = 0; at < available; at += 64) {
+    for (size_t k = 0; k < kMaxBlocks && 64 * k < available; ++k) {
+        const size_t at = 64 * k;
         BlockBits b(line + at, available - at);
-        for (uint64_t h = b.hashes; h != 0; h &= h - 1)
-            s.at[found++] = at + lowestBit(h);
+        s.hashes[k] = b.hashes;
+        const int count = bitCount(b.hashes);
         uint64_t checked = ~uint64_t{0};
-        const bool complete = found >= kSeparators;
+        const bool complete = found + count >= kSeparators;
         if (complete) {
             // Up to the 25th "#" and no further: the check value and what follows are free.
-            size_t last = s.at[kSeparators - 1] - at;
+            uint64_t h = b.hashes;
+            for (int i = found + 1; i < kSeparators; ++i)
+                h &= h - 1;
+            const unsigned last = lowestBit(h);
+            s.last = at + last;
             checked = last == 63 ? ~uint64_t{0} : (uint64_t{2} << last) - 1;
         }
         if ((((b.tabs << 1 | tabBefore) ^ b.hashes) | b.stops) & checked) return false;
-        if (complete) return available - s.at[kSeparators - 1] >= 8;
+        if (complete) return available - s.last >= 8;
+        found += count;
         tabBefore = b.tabs >> 63;
     }
     return false;
 }
+
+// The "#" of a line in order, from the masks.
+class SeparatorWalk {
+  public:
+    explicit SeparatorWalk(const Separators& s) : block_(s.hashes), bits_(s.hashes[0]) {}
+    size_t next() {
+        while (bits_ == 0) {
+            bits_ = *++block_;
+            base_ += 64;
+        }
+        size_t at = base_ + lowestBit(bits_);
+        bits_ &= bits_ - 1;
+        return at;
+    }
+
+  private:
+    const uint64_t* block_;
+    uint64_t bits_;
+    size_t base_ = 0;
+};
 
 // Field k + 1's value: from after its "#" to before the TAB that ends it.
 struct Value {
     const char* text;
     size_t length;
 };
-
-Value valueOf(const char* line, const Separators& s, int k) {
-    return Value{line + s.at[k] + 1, s.at[k + 1] - s.at[k] - 2};
-}
 
 // Copies the value into a whole record buffer as the byte-wise reader does: whole and
 // terminated when it fits, else cut like copyTruncated, with the bytes cut off left between
@@ -180,27 +214,42 @@ void storeDateTime(PointRecord& r, Value v) {
 const char* readPlainLine(const char* line, const char* limit, PointRecord& r) {
     Separators s;
     if (!findSeparators(line, limit, s)) return nullptr;
-    auto field = [&](int number) { return valueOf(line, s, number - 1); };
-    storeValue(r.markNumber, field(1));
-    storeCoordinate(r.longitude, field(4));
-    storeCoordinate(r.latitude, field(5));
-    storeValue(r.soundCode, field(10));
-    storeValue(r.spare11, field(11));
-    storeValue(r.name, field(13));
-    const Value direction = field(14);
+    SeparatorWalk walk(s);
+    size_t open = walk.next();
+    // The next field's value, from after its "#" to before the TAB that ends it.
+    auto next = [&] {
+        size_t close = walk.next();
+        Value v{line + open + 1, close - open - 2};
+        open = close;
+        return v;
+    };
+    auto skip = [&](int fields) {
+        for (int i = 0; i < fields; ++i)
+            open = walk.next();
+    };
+    storeValue(r.markNumber, next());
+    skip(2);
+    storeCoordinate(r.longitude, next());
+    storeCoordinate(r.latitude, next());
+    skip(4);
+    storeValue(r.soundCode, next());
+    storeValue(r.spare11, next());
+    skip(1);
+    storeValue(r.name, next());
+    const Value direction = next();
     r.directionEnabled = direction.length == 2 && direction.text[0] == '0' && direction.text[1] == '0' ? 0 : 1;
-    storeValue(r.directionCode, field(15));
-    storeValue(r.spare16, field(16));
-    storeValue(r.spare17, field(17));
-    storeValue(r.spare18, field(18));
-    storeValue(r.spare19, field(19));
-    storeValue(r.spare20, field(20));
-    storeValue(r.voiceWord, firstWord(field(21)));
-    storeDateTime(r, field(22));
-    storeValue(r.spare23, field(23));
-    storeValue(r.phone, field(24));
+    storeValue(r.directionCode, next());
+    storeValue(r.spare16, next());
+    storeValue(r.spare17, next());
+    storeValue(r.spare18, next());
+    storeValue(r.spare19, next());
+    storeValue(r.spare20, next());
+    storeValue(r.voiceWord, firstWord(next()));
+    storeDateTime(r, next());
+    storeValue(r.spare23, next());
+    storeValue(r.phone, next());
     // The check value and CR usually come before the LF; 8 bytes are known to be there.
-    const char* rest = line + s.at[kSeparators - 1];
+    const char* rest = line + s.last;
     uint64_t lf = equalBytes(load(rest), '\n');
     if (lf != 0) return rest + firstMarked(lf);
     const void* later = std::memchr(rest + 8, '\n', static_cast<size_t>(limit - rest) - 8);
