@@ -114,7 +114,7 @@ class SeparatorWalk {
     size_t base_ = 0;
 };
 
-// Field k + 1's value: from after its "#" to before the TAB that ends it.
+// A field's value: from after its "#" to before the TAB that ends it.
 struct Value {
     const char* text;
     size_t length;

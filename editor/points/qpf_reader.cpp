@@ -13,8 +13,9 @@ namespace {
 // that ends it; a run of "#" counts as one separator. Fields missing at the end of a short
 // line read as empty text.
 //
-// Loading is dominated by this byte work, so each field is read in one pass with plain
-// loops: fields are a few bytes long, and a library call per field or per TAB costs more.
+// This byte-wise reading takes any line; lines as the writer writes them are read word-wide
+// (qpf_plain_line.h) into the same bytes. Each field is read in one pass with plain loops:
+// fields are a few bytes long, and a library call per field or per TAB costs more.
 // The loops work on local pointers, since a store through char* could alias the cursor.
 // The field readers are inline so that every field gets its own copy of the loop, whose
 // exit the branch predictor then learns per field.
