@@ -18,7 +18,8 @@ struct ForeignPoint {
     // 0: not given; 1: given under an alias; 2: given under our own name, which wins.
     unsigned char given[kRecordFieldCount] = {};
 
-    // Sets a field that is not a coordinate; the first value of the higher rank stays.
+    // Sets a field that is not a coordinate; the first value of the higher rank stays. A blank
+    // value under an alias is no value.
     void set(int field, const std::string& value, bool ours);
     // By a name from the file (ours or an alias); unknown names and coordinates are ignored.
     void setByName(const std::string& name, const std::string& value);

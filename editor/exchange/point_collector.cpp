@@ -11,6 +11,9 @@ void ForeignPoint::set(int field, const std::string& value, bool ours) {
     if (field < 0 || field >= kRecordFieldCount || field == kFieldLatitude || field == kFieldLongitude) return;
     unsigned char rank = ours ? 2 : 1;
     if (given[field] >= rank) return;
+    // Under our own name an empty value is a value; elsewhere an empty cell means none, and
+    // the field keeps a new record's default.
+    if (!ours && value.find_first_not_of(" \t") == std::string::npos) return;
     values[field] = value;
     given[field] = rank;
 }
@@ -23,8 +26,8 @@ void ForeignPoint::setByName(const std::string& name, const std::string& value) 
 
 namespace {
 
-bool usable(const CoordReading& r) {
-    return r.status == CoordStatus::Ok;
+bool readable(const CoordReading& r) {
+    return r.status == CoordStatus::Ok || r.status == CoordStatus::SouthOrWest;
 }
 
 } // namespace
@@ -36,10 +39,23 @@ void PointCollector::add(ForeignPoint& point) {
     }
     CoordReading lat = readCoordInput(point.latitude.c_str(), CoordAxis::Latitude);
     CoordReading lon = readCoordInput(point.longitude.c_str(), CoordAxis::Longitude);
-    if (!usable(lat) || !usable(lon)) {
-        bool readable = (usable(lat) || lat.status == CoordStatus::SouthOrWest) &&
-                        (usable(lon) || lon.status == CoordStatus::SouthOrWest);
-        ++(readable ? southOrWest_ : noPosition_);
+    if (!readable(lat) || !readable(lon)) {
+        ++noPosition_;
+        return;
+    }
+    long latTenths = lat.tenths, lonTenths = lon.tenths;
+    bool southOrWest = lat.status == CoordStatus::SouthOrWest || lon.status == CoordStatus::SouthOrWest;
+    // 0/0 is what an empty record holds: it is never shifted, either way. Whether QPF can
+    // hold a point is judged in the record's datum.
+    if (options_.recordDatum == Datum::Tokyo && (latTenths != 0 || lonTenths != 0)) {
+        LatLon tokyo = wgs84ToTokyo(LatLon{lat.degrees, lon.degrees});
+        const double halfTenth = 0.5 / 36000.0;
+        southOrWest = tokyo.lat < -halfTenth || tokyo.lon < -halfTenth;
+        latTenths = tenthsOfDegrees(tokyo.lat);
+        lonTenths = tenthsOfDegrees(tokyo.lon);
+    }
+    if (southOrWest) {
+        ++southOrWest_;
         return;
     }
     if (static_cast<int>(taken_.size()) >= kMaxPoints) {
@@ -47,13 +63,6 @@ void PointCollector::add(ForeignPoint& point) {
         return;
     }
     TakenPoint t;
-    long latTenths = lat.tenths, lonTenths = lon.tenths;
-    // 0/0 is what an empty record holds: it is never shifted, either way.
-    if (options_.recordDatum == Datum::Tokyo && (latTenths != 0 || lonTenths != 0)) {
-        LatLon tokyo = wgs84ToTokyo(LatLon{lat.degrees, lon.degrees});
-        latTenths = tenthsOfDegrees(tokyo.lat);
-        lonTenths = tenthsOfDegrees(tokyo.lon);
-    }
     t.latitude = coordTextOfTenths(latTenths);
     t.longitude = coordTextOfTenths(lonTenths);
     t.point = std::move(point);
