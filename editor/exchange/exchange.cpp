@@ -1,6 +1,7 @@
 // Which format, and the way from a file to a document and back.
 #include "exchange.h"
 
+#include "cp932_text.h"
 #include "exchange_limits.h"
 #include "exchange_messages.h"
 #include "file_access.h"
@@ -67,8 +68,7 @@ bool exchangeFormatFromPath(const char* path, ExchangeFormat& format) {
     // The last path element, walked by characters: 0x5C can be a trail byte.
     const char* element = path;
     for (const char* p = path; *p != '\0'; ++p) {
-        unsigned char c = static_cast<unsigned char>(*p);
-        if (((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && p[1] != '\0') {
+        if (isCp932LeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
             ++p;
         } else if (*p == '\\' || *p == '/') {
             element = p + 1;

@@ -6,7 +6,7 @@ namespace {
 
 // Length of the character starting at `p`: 2 for a lead byte followed by a trail byte.
 size_t charLength(const char* p) {
-    return (isLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') ? 2 : 1;
+    return (isCp932LeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') ? 2 : 1;
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 #pragma once
 // Helpers for zero-terminated cp932 (Shift-JIS) byte strings held in fixed buffers.
-// The byte-limited copy (copyTruncated, fittingBytes, copyInto) is the text boundary's.
+// The lead-byte test, copyTruncated and copyInto come from the one cp932 module.
 #include "cp932_text.h"
 
 #include <cstddef>
-
-inline bool isLeadByte(unsigned char c) { return isCp932LeadByte(c); }
 
 // Like copyTruncated, but first keeps the QPF field separators out of the value:
 // "#" becomes the full-width "＃", TAB, CR and LF a blank.
