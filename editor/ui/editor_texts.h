@@ -44,7 +44,8 @@
 // File dialog filters: "name|pattern|name|pattern||".
 #define FILTER_OPEN "QPF ファイル(*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||"
 #define FILTER_SAVE "QPF ファイル (*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||"
-#define FILTER_IMPORT "地点ファイル ( *.qpf)|*.qpf|すべてのファイル (*.*)|*.*||"
+// The first entry of the Import filter is the QPF one; the exchange formats follow it.
+#define FILTER_IMPORT "地点ファイル ( *.qpf)|*.qpf|" FILTER_EXCHANGE_ENTRY "すべてのファイル (*.*)|*.*||"
 
 // The closing question, joined without blank or line break.
 #define MSG_CLOSE_MODIFIED "は変更されています。"
@@ -72,3 +73,24 @@
 
 // Capture
 #define TEXT_CAPTURED_POINT_NAME "新しいポイント"
+
+// Point exchange: other formats in and out, and the datum of the device's files.
+// The Import filter's entry for every format other programs write.
+#define FILTER_EXCHANGE_ENTRY                                                                                   \
+    "GPX, KML, KMZ, CSV, GeoJSON (*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json)|"                                   \
+    "*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json|"
+// The Export dialog: the format follows the chosen name's extension.
+#define FILTER_EXPORT                                                                                           \
+    "GPX ファイル (*.gpx)|*.gpx|KML ファイル (*.kml)|*.kml|KMZ ファイル (*.kmz)|*.kmz|"                        \
+    "CSV ファイル (*.csv)|*.csv|GeoJSON ファイル (*.geojson)|*.geojson|QPF ファイル (*.qpf)|*.qpf||"
+// Shown after an import or export that had to change or leave out something: the heading,
+// then the exchange layer's lines (the first few, then how many more there are).
+#define MSG_IMPORT_REPORT "読み込むときに次のように変えました。"
+#define MSG_EXPORT_REPORT "書き出すときに次のように変えました。"
+#define TEXT_REPORT_MORE_FORMAT "ほか %d 行"
+// A file read that held no point the import list can show.
+#define MSG_IMPORT_NO_POINTS "%s\n    に読める地点がありません"
+// An export name whose extension names no format.
+#define MSG_EXPORT_UNKNOWN_FORMAT "%s\n    の形式がわかりません (拡張子 .gpx .kml .kmz .csv .geojson .qpf)"
+// The datum choice could not be stored.
+#define MSG_DATUM_NOT_STORED "測地系の設定を保存できませんでした。"
