@@ -16,6 +16,17 @@ constexpr const char kLayerName5[] = "市街図";
 constexpr const char kLayerName6[] = "詳細図";
 constexpr const char kLayerName7[] = "街区図";
 
+// Tile sources (menu names) and the credits shown while their tiles show.
+constexpr const char kSourceNamePale[] = "淡色地図 (地理院タイル)";
+constexpr const char kSourceNameStandard[] = "標準地図 (地理院タイル)";
+constexpr const char kSourceNamePhoto[] = "写真 (地理院タイル)";
+constexpr const char kSourceNameOsm[] = "OpenStreetMap";
+// Credits are UTF-8: cp932 has no "©".
+constexpr const char kCreditGsi[] = u8"地理院タイル";
+constexpr const char kCreditOsm[] = u8"© OpenStreetMap contributors";
+constexpr const char kCreditCustomPrefix[] = u8"タイル: ";
+constexpr const char kCreditBaseMap[] = u8"海岸線: GSHHG";
+
 // Window.
 constexpr const char kWindowClass[] = "MapViewWindow";
 constexpr const char kWindowTitle[] = "MapView";
