@@ -55,7 +55,8 @@ inline bool wideToCp932(const std::wstring& text, std::string& out, Cp932Fit fit
     return wideToCp932(text.data(), text.size(), out, fit, replaced);
 }
 // Lossy UTF-16 to cp932 for text that is only shown or logged.
-std::string wideToCp932Lossy(const std::wstring& text);
+std::string wideToCp932Lossy(const wchar_t* text, size_t length);
+inline std::string wideToCp932Lossy(const std::wstring& text) { return wideToCp932Lossy(text.data(), text.size()); }
 
 // UTF-16 and UTF-8; ill-formed input becomes U+FFFD.
 std::string wideToUtf8(const wchar_t* text, size_t length);

@@ -64,9 +64,9 @@ bool wideToCp932(const wchar_t* text, size_t length, std::string& out, Cp932Fit 
     return true;
 }
 
-std::string wideToCp932Lossy(const std::wstring& text) {
+std::string wideToCp932Lossy(const wchar_t* text, size_t length) {
     std::string out;
-    wideToCp932(text, out, Cp932Fit::Lossy);
+    wideToCp932(text, length, out, Cp932Fit::Lossy);
     return out;
 }
 

@@ -1,5 +1,5 @@
 #include "map_object_dialog.h"
-#include "dialog_owner.h"
+#include "window_object.h"
 
 #include "editor_texts.h"
 #include "resource_ids.h"
@@ -79,7 +79,7 @@ INT_PTR MapObjectDialog::Show(HWND parent) {
 }
 
 INT_PTR CALLBACK MapObjectDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MapObjectDialog* self = DialogOwner(window, message, lParam, &MapObjectDialog::window_);
+    MapObjectDialog* self = DialogObject(window, message, lParam, &MapObjectDialog::window_);
     return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
