@@ -17,6 +17,9 @@ namespace {
 // A server COM started but no client ever reached (the activation gave up) ends by itself.
 constexpr UINT kStartTimeoutMs = 60000;
 
+constexpr GeoPoint kPlainStartCentre{37 * kPerDegree, 137 * kPerDegree + 30 * kPerMinute};
+constexpr int kPlainStartZoom = 5;
+
 MapServer* g_timeoutServer = nullptr;
 
 } // namespace
@@ -30,6 +33,11 @@ int MapServer::run() {
         std::snprintf(title, sizeof title, kFmtWindowTitleFamily, FamilyName(model_.family()));
     } else {
         std::snprintf(title, sizeof title, "%s", kWindowTitle);
+    }
+    if (!embedding_) {
+        // Started by hand: the whole country first. Clients choose their own place and layer.
+        model_.setCentre(kPlainStartCentre);
+        model_.setZoom(kPlainStartZoom);
     }
     if (window_.create(cp932ToWide(title).c_str(), SW_SHOWNORMAL) != 0) return 1;
     window_.setCloseHandler(OnUserClose, this);

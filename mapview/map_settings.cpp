@@ -5,11 +5,6 @@
 
 #include "cp932_text.h"
 
-// The default datum is the Tokyo datum: the device files this editor makes were, like the
-// map applications its bridge was written for, made before Japan moved to JGD2000 in 2002,
-// and those applications exchanged Tokyo-datum coordinates. A user whose device uses WGS84
-// switches once in the menu (測地系), and the editor's exchange reads the same value.
-
 namespace mapview {
 
 namespace {

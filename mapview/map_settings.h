@@ -1,19 +1,17 @@
 // MapView's settings, read once at start. Under HKEY_CURRENT_USER\Software\Vorn\MapView
 // (REG_SZ): "TileUrl" a template with {z}, {x}, {y} that overrides the chosen source,
 // "TileCacheDir" the cache folder, "SearchUrl" a template with {q}, and "TileSource" the
-// source chosen in the menu. The datum is the whole product's: HKEY_CURRENT_USER\Software\
-// Vorn\Tenmark "Datum", "Tokyo" or "WGS84", shared with the editor.
+// source chosen in the menu. The datum is the whole product's, shared with the editor:
+// HKEY_CURRENT_USER\Software\Vorn\Tenmark "Datum", "Tokyo" or "WGS84".
 #pragma once
 
 #include <string>
 
 #include "datum.h"
+#include "map_geometry.h"
 #include "tile_source.h"
 
 namespace mapview {
-
-// Used when the registry names no datum: see the note on the default in map_settings.cpp.
-constexpr Datum kDefaultDatum = Datum::Tokyo;
 
 constexpr char kDefaultSearchUrl[] = "https://msearch.gsi.go.jp/address-search/AddressSearch?q={q}";
 

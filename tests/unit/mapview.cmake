@@ -6,5 +6,5 @@ tenmark_test(mapview_map_tests
     ${CMAKE_CURRENT_LIST_DIR}/mapview_tile_cache_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mapview_search_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mapview_basemap_test.cpp
-  LIBS mapview_tiles mapview_search mapview_basemap
+  LIBS mapview_core mapview_tiles mapview_search mapview_basemap
 )

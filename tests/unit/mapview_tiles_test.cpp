@@ -5,6 +5,7 @@
 
 #include "tile_expiry.h"
 #include "tile_math.h"
+#include "scale_bar.h"
 #include "tile_source.h"
 
 namespace mapview {
@@ -142,6 +143,28 @@ TEST(TileExpiry, MaxAgeThenExpiresThenSevenDays) {
         EXPECT_EQ(now + c.lifetime, TileExpiry(c.cacheControl, c.expires, c.date, now))
             << c.cacheControl << "|" << c.expires;
     EXPECT_EQ(now + 10LL * 365 * 86400, TileExpiry("max-age=99999999999999999999", "", "", now));
+}
+
+TEST(ScaleBar, RoundLengthsThatFit) {
+    struct Case {
+        double metresPerPixel;
+        int maxPixels;
+        double metres;
+        int pixels;
+    } cases[] = {
+        {1.0, 150, 100, 100}, {1.0, 99, 50, 50}, {38.2, 150, 5000, 131}, {0.5, 150, 50, 100}, {2000, 150, 200000, 100},
+    };
+    for (const Case& c : cases) {
+        const ScaleBar bar = ChooseScaleBar(c.metresPerPixel, c.maxPixels);
+        EXPECT_EQ(c.metres, bar.metres) << c.metresPerPixel;
+        EXPECT_EQ(c.pixels, bar.pixels) << c.metresPerPixel;
+    }
+    EXPECT_EQ(0, ChooseScaleBar(0, 100).pixels);
+    char text[32];
+    FormatScaleLength(5000, text, sizeof text);
+    EXPECT_STREQ("5 km", text);
+    FormatScaleLength(50, text, sizeof text);
+    EXPECT_STREQ("50 m", text);
 }
 
 } // namespace
