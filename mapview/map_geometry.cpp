@@ -36,7 +36,8 @@ Viewport Make(GeoPoint centre, double world, int zoom, Datum datum, int width, i
     double lat = 0, lon = 0;
     ToWgs84Degrees(centre, datum, &lat, &lon);
     view.lonFactor = std::max(0.1, std::cos(lat * kPi / 180.0));
-    view.scale = std::max<int32_t>(1, static_cast<int32_t>(std::lround(360.0 * kPerDegree / world * view.lonFactor)));
+    view.scale =
+        std::max<int32_t>(1, static_cast<int32_t>(std::lround(360.0 * kPerDegree / world * view.lonFactor)));
     return view;
 }
 
@@ -85,7 +86,8 @@ Viewport ViewportAtZoom(GeoPoint centre, int zoom, Datum datum, int width, int h
 Viewport ViewportForClient(GeoPoint centre, int layer, int clientWidth, int clientHeight) {
     const MapLayer* found = LayerByNumber(layer);
     const MapLayer* used = found != nullptr ? found : LayerByNumber(kDefaultLayer);
-    return ViewportAtZoom(centre, used->homeZoom, kDefaultDatum, clientWidth, clientHeight - kStatusBandHeight);
+    return ViewportAtZoom(centre, used->homeZoom, kDefaultDatum, clientWidth,
+                          clientHeight - kStatusBandHeight);
 }
 
 void ToPixel(const Viewport& view, GeoPoint p, int* x, int* y) {
@@ -104,8 +106,8 @@ void VisibleRange(const Viewport& view, GeoPoint* low, GeoPoint* high) {
     *high = ToGeo(view, view.width, 0);
 }
 
-int FitPoints(const std::vector<GeoPoint>& points, Datum datum, int width, int height, int margin, int maxZoom,
-              int* zoom, GeoPoint* centre) {
+int FitPoints(const std::vector<GeoPoint>& points, Datum datum, int width, int height, int margin,
+              int maxZoom, int* zoom, GeoPoint* centre) {
     if (points.empty()) return -1;
     double x0 = 2, y0 = 2, x1 = -1, y1 = -1;
     for (const GeoPoint& p : points) {

@@ -21,9 +21,9 @@ struct Viewport {
     int height = 0;
     GeoPoint centre; // in `datum`
     Datum datum = Datum::Wgs84;
-    int zoom = -1;        // the tile zoom; -1 for a view at some other scale
-    double world = 0;     // pixels across the whole world
-    double originX = 0;   // world pixel of the window's top-left corner
+    int zoom = -1;      // the tile zoom; -1 for a view at some other scale
+    double world = 0;   // pixels across the whole world
+    double originX = 0; // world pixel of the window's top-left corner
     double originY = 0;
     int32_t scale = 1;    // thousandths of an arc second of latitude per pixel at the centre
     double lonFactor = 1; // cos(latitude of the centre)
@@ -58,8 +58,8 @@ void VisibleRange(const Viewport& view, GeoPoint* low, GeoPoint* high);
 
 // The closest zoom at which every point fits in width x height less a margin on each side,
 // and the centre that shows them; -1 when there are no points.
-int FitPoints(const std::vector<GeoPoint>& points, Datum datum, int width, int height, int margin, int maxZoom,
-              int* zoom, GeoPoint* centre);
+int FitPoints(const std::vector<GeoPoint>& points, Datum datum, int width, int height, int margin,
+              int maxZoom, int* zoom, GeoPoint* centre);
 
 // Multiples of step inside [low, high], at most maxLines of them (a guard against huge ranges).
 std::vector<int32_t> GridValues(int32_t low, int32_t high, int32_t step, size_t maxLines = 400);

@@ -15,9 +15,10 @@ struct LayerTable {
     MapLayer layers[kLayerCount];
     LayerTable() {
         static const char* const names[kLayerCount] = {kLayerName1, kLayerName2, kLayerName3, kLayerName4,
-                                                        kLayerName5, kLayerName6, kLayerName7};
-        static const int32_t grid[kLayerCount] = {60 * kPerMinute, 30 * kPerMinute, 10 * kPerMinute, 5 * kPerMinute,
-                                                  2 * kPerMinute,  kPerMinute,      kPerMinute};
+                                                       kLayerName5, kLayerName6, kLayerName7};
+        static const int32_t grid[kLayerCount] = {60 * kPerMinute, 30 * kPerMinute, 10 * kPerMinute,
+                                                  5 * kPerMinute,  2 * kPerMinute,  kPerMinute,
+                                                  kPerMinute};
         // Two zooms per layer: 5-6 for the whole country, 17-18 for a street.
         for (int i = 0; i < kLayerCount; ++i) {
             const int low = kMinZoom + 2 * i;
@@ -34,7 +35,8 @@ const LayerTable& Table() {
 } // namespace
 
 int32_t ScaleAtZoom(int zoom) {
-    const double degreesPerPixel = 360.0 / WorldPixels(zoom) * std::cos(36.0 * 3.14159265358979323846 / 180.0);
+    const double degreesPerPixel =
+        360.0 / WorldPixels(zoom) * std::cos(36.0 * 3.14159265358979323846 / 180.0);
     return static_cast<int32_t>(std::lround(degreesPerPixel * kPerDegree));
 }
 

@@ -13,7 +13,7 @@ struct MapLayer {
     int32_t gridStep; // graticule spacing, thousandths of an arc second
     int minZoom;      // the zooms that belong to the layer
     int maxZoom;
-    int homeZoom;     // the zoom a client's choice of the layer sets
+    int homeZoom; // the zoom a client's choice of the layer sets
 };
 
 constexpr int kLayerCount = 7;

@@ -46,7 +46,8 @@ const char* FamilyName(MapFamily family) {
     return family == MapFamily::Mapple ? "Mapple" : "ProAtlas";
 }
 
-MapModel::MapModel(MapFamily family) : family_(family), centre_(kHome), mark_(kHome), zoom_(LayerByNumber(kDefaultLayer)->homeZoom) {}
+MapModel::MapModel(MapFamily family)
+    : family_(family), centre_(kHome), mark_(kHome), zoom_(LayerByNumber(kDefaultLayer)->homeZoom) {}
 
 int MapModel::addText(PlacedText text, int16_t* id) {
     if (texts_.size() >= kMaxTexts) return -1;

@@ -178,8 +178,8 @@ void PaintMark(HDC dc, const Viewport& view, const MapModel& model) {
 void PaintScaleBar(HDC dc, const Viewport& view) {
     double lat = 0, lon = 0;
     ToWgs84Degrees(view.centre, view.datum, &lat, &lon);
-    const double metresPerPixel = std::cos(lat * 3.14159265358979323846 / 180.0) * 2 * 3.14159265358979323846 *
-                                  kEarthRadiusMetres / view.world;
+    const double metresPerPixel = std::cos(lat * 3.14159265358979323846 / 180.0) * 2 *
+                                  3.14159265358979323846 * kEarthRadiusMetres / view.world;
     const ScaleBar bar = ChooseScaleBar(metresPerPixel, 150);
     if (bar.pixels <= 0) return;
     char label[32];

@@ -41,9 +41,10 @@ int MapServer::run() {
     }
     if (window_.create(cp932ToWide(title).c_str(), SW_SHOWNORMAL) != 0) return 1;
     window_.setCloseHandler(OnUserClose, this);
-    CallLogWrite(
-        model_.family(), "@Start",
-        {embedding_ ? "embedding" : "plain", "window:" + std::to_string(HandleToLong(window_.window()))});
+    CallLogWrite(model_.family(), "@Start",
+                 {embedding_ ? "embedding" : "plain",
+                  "window:" + std::to_string(HandleToLong(window_.window())),
+                  "zoom:" + std::to_string(model_.zoom())});
     CallLogState(model_);
 
     ClassFactory* factory = nullptr;

@@ -14,12 +14,14 @@ const wchar_t kTenmarkKey[] = L"Software\\Vorn\\Tenmark";
 
 std::wstring ReadString(const wchar_t* key, const wchar_t* name) {
     DWORD bytes = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS ||
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) !=
+            ERROR_SUCCESS ||
         bytes == 0 || bytes > 65536) {
         return std::wstring();
     }
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, &value[0], &bytes) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, &value[0], &bytes) !=
+        ERROR_SUCCESS) {
         return std::wstring();
     }
     value.resize(wcslen(value.c_str()));
@@ -43,7 +45,8 @@ std::wstring Trimmed(const std::wstring& text) {
 
 std::wstring DefaultTileCacheDir() {
     wchar_t base[MAX_PATH] = L"";
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, base))) {
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                base))) {
         return std::wstring();
     }
     return std::wstring(base) + L"\\Vorn\\MapView\\TileCache";

@@ -16,9 +16,9 @@ namespace mapview {
 constexpr char kDefaultSearchUrl[] = "https://msearch.gsi.go.jp/address-search/AddressSearch?q={q}";
 
 struct MapSettings {
-    std::string tileUrl;      // UTF-8; empty: the chosen source's own
+    std::string tileUrl;       // UTF-8; empty: the chosen source's own
     std::wstring tileCacheDir; // never empty after reading: the default when not set
-    std::string searchUrl;    // UTF-8
+    std::string searchUrl;     // UTF-8
     TileSourceId source = kDefaultSource;
     Datum datum = kDefaultDatum;
     bool datumStored = false; // the registry named a datum

@@ -60,8 +60,8 @@ int MapWindow::create(const wchar_t* title, int showCommand) {
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
 
     buildMenu();
-    window_ = CreateWindowExW(0, className.c_str(), title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 720, 560, nullptr, menu_, wc.hInstance, this);
+    window_ = CreateWindowExW(0, className.c_str(), title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 720, 560, nullptr, menu_, wc.hInstance, this);
     if (window_ == nullptr) return -1;
     searchBox_.create(window_, font_, kIdSearchEdit, kIdSearchList, kMsgSearchEnter);
     search_.start(window_, kMsgSearchDone);
@@ -186,8 +186,8 @@ LRESULT MapWindow::OnDestroy() {
 
 void MapWindow::viewChanged(const char* how) {
     CallLogWrite(model_.family(), how,
-                 {std::to_string(model_.layer()), CoordText(model_.centre().lat), CoordText(model_.centre().lon),
-                  "zoom:" + std::to_string(model_.zoom())});
+                 {std::to_string(model_.layer()), CoordText(model_.centre().lat),
+                  CoordText(model_.centre().lon), "zoom:" + std::to_string(model_.zoom())});
     CallLogState(model_);
     refresh();
 }

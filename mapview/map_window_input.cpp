@@ -110,7 +110,8 @@ LRESULT MapWindow::OnMouseWheel(int delta, int screenX, int screenY) {
     POINT p = {screenX, screenY};
     ScreenToClient(window_, &p);
     const Viewport view = viewport();
-    if (p.x < 0 || p.y < 0 || p.x >= view.width || p.y >= view.height) p = POINT{view.width / 2, view.height / 2};
+    if (p.x < 0 || p.y < 0 || p.x >= view.width || p.y >= view.height)
+        p = POINT{view.width / 2, view.height / 2};
     // One level per notch; a fine wheel's small steps add up to notches.
     wheelRest_ += delta;
     const int steps = wheelRest_ / WHEEL_DELTA;
@@ -125,7 +126,8 @@ void MapWindow::zoomAt(int steps, int x, int y, const char* how) {
     const GeoPoint markBefore = model_.mark();
     if (model_.setZoom(model_.zoom() + steps) == 0) return;
     // The point under the pointer stays under it.
-    const Viewport after = ViewportAtZoom(model_.centre(), model_.zoom(), before.datum, before.width, before.height);
+    const Viewport after =
+        ViewportAtZoom(model_.centre(), model_.zoom(), before.datum, before.width, before.height);
     double ux = 0, uy = 0;
     ToWorld(after, under, &ux, &uy);
     model_.setCentre(ToGeoAtWorld(after, ux - x + after.width / 2, uy - y + after.height / 2));

@@ -79,7 +79,8 @@ std::string MapWindow::statusMessage() const {
         message += line;
     }
     if (counts.failed > 0) {
-        std::snprintf(line, sizeof line, kFmtTilesFailed, static_cast<unsigned>(counts.failed), ProblemText(lastProblem_));
+        std::snprintf(line, sizeof line, kFmtTilesFailed, static_cast<unsigned>(counts.failed),
+                      ProblemText(lastProblem_));
         message += line;
     }
     if (loader_.cacheTrouble()) message += kMsgCacheTrouble;

@@ -37,7 +37,8 @@ constexpr const char kStatusMarkOff[] = "(マーク非表示)";
 constexpr const char kFmtStatusZoom[] = "   ズーム%d";
 constexpr const char kStatusHelpProAtlas[] = "クリック・矢印: マーク移動   ドラッグ・Shift+矢印: 地図移動   "
                                              "ホイール・+/-・ダブルクリック: ズーム   Home: マークへ";
-constexpr const char kStatusHelpMapple[] = "クリック・ドラッグ・矢印: 地図移動   ホイール・+/-・ダブルクリック: ズーム";
+constexpr const char kStatusHelpMapple[] =
+    "クリック・ドラッグ・矢印: 地図移動   ホイール・+/-・ダブルクリック: ズーム";
 
 // Menu.
 constexpr const char kMenuMap[] = "地図(&M)";
@@ -78,7 +79,8 @@ constexpr const char kAboutTitle[] = u8"MapView について";
 constexpr const char kAboutText[] =
     u8"MapView: Tenmark の地図\n\n"
     u8"背景地図: 地理院タイル (国土地理院) https://maps.gsi.go.jp/development/ichiran.html\n"
-    u8"OpenStreetMap (選んだときのみ): © OpenStreetMap contributors, https://www.openstreetmap.org/copyright\n"
+    u8"OpenStreetMap (選んだときのみ): © OpenStreetMap contributors, "
+    u8"https://www.openstreetmap.org/copyright\n"
     u8"地名検索: 国土地理院 住所検索\n\n"
     u8"オフラインの海岸線: GSHHG (Global Self-consistent, Hierarchical, High-resolution Geography "
     u8"Database), Wessel, P., and W. H. F. Smith, A Global Self-consistent, Hierarchical, "

@@ -59,10 +59,14 @@ void Clip(std::vector<Vertex>* ring, double x0, double y0, double x1, double y1)
             return Vertex{a.x + t * (b.x - a.x), y, 0};
         };
     };
-    ClipSide(*ring, &tmp, kLeft, [x0](const Vertex& v) { return v.x >= x0; }, atX(x0));
-    ClipSide(tmp, ring, kRight, [x1](const Vertex& v) { return v.x <= x1; }, atX(x1));
-    ClipSide(*ring, &tmp, kTop, [y0](const Vertex& v) { return v.y >= y0; }, atY(y0));
-    ClipSide(tmp, ring, kBottom, [y1](const Vertex& v) { return v.y <= y1; }, atY(y1));
+    ClipSide(
+        *ring, &tmp, kLeft, [x0](const Vertex& v) { return v.x >= x0; }, atX(x0));
+    ClipSide(
+        tmp, ring, kRight, [x1](const Vertex& v) { return v.x <= x1; }, atX(x1));
+    ClipSide(
+        *ring, &tmp, kTop, [y0](const Vertex& v) { return v.y >= y0; }, atY(y0));
+    ClipSide(
+        tmp, ring, kBottom, [y1](const Vertex& v) { return v.y <= y1; }, atY(y1));
 }
 
 struct Batch {
@@ -107,7 +111,8 @@ int BaseMapLayer::load(const std::wstring& path) {
     if (ok) {
         bytes.resize(static_cast<size_t>(size.QuadPart));
         DWORD read = 0;
-        ok = ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size();
+        ok = ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+             read == bytes.size();
     }
     CloseHandle(file);
     if (!ok || ReadBaseMap(bytes, &map_) != 0) return -1;
@@ -124,7 +129,8 @@ void BaseMapLayer::paint(HDC dc, const TileView& view) const {
         DeleteObject(sea);
         return;
     }
-    const std::vector<BaseRing>& rings = map_.details[view.zoom >= kFineFromZoom && map_.details.size() > 1 ? 1 : 0];
+    const std::vector<BaseRing>& rings =
+        map_.details[view.zoom >= kFineFromZoom && map_.details.size() > 1 ? 1 : 0];
     const double world = WorldPixels(view.zoom);
     // A little beyond the window, so the cut edges never show.
     const double x0 = -4, y0 = -4, x1 = view.width + 4, y1 = view.height + 4;
@@ -177,12 +183,14 @@ void BaseMapLayer::paint(HDC dc, const TileView& view) const {
     for (int level = 0; level < 4; ++level) {
         if (fills[level].counts.empty()) continue;
         SelectObject(dc, level % 2 == 0 ? land : sea);
-        PolyPolygon(dc, fills[level].points.data(), fills[level].counts.data(), static_cast<int>(fills[level].counts.size()));
+        PolyPolygon(dc, fills[level].points.data(), fills[level].counts.data(),
+                    static_cast<int>(fills[level].counts.size()));
     }
     HPEN shorePen = CreatePen(PS_SOLID, 1, kShore);
     SelectObject(dc, shorePen);
     if (!shores.counts.empty()) {
-        PolyPolyline(dc, shores.points.data(), shores.counts.data(), static_cast<DWORD>(shores.counts.size()));
+        PolyPolyline(dc, shores.points.data(), shores.counts.data(),
+                     static_cast<DWORD>(shores.counts.size()));
     }
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);

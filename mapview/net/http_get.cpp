@@ -57,7 +57,8 @@ class Handle {
 
 std::string Header(HINTERNET request, DWORD which) {
     DWORD bytes = 0;
-    WinHttpQueryHeaders(request, which, WINHTTP_HEADER_NAME_BY_INDEX, nullptr, &bytes, WINHTTP_NO_HEADER_INDEX);
+    WinHttpQueryHeaders(request, which, WINHTTP_HEADER_NAME_BY_INDEX, nullptr, &bytes,
+                        WINHTTP_NO_HEADER_INDEX);
     if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || bytes == 0 || bytes > 16384) return std::string();
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     if (!WinHttpQueryHeaders(request, which, WINHTTP_HEADER_NAME_BY_INDEX, &value[0], &bytes,
@@ -68,7 +69,12 @@ std::string Header(HINTERNET request, DWORD which) {
     return wideToUtf8(value);
 }
 
-HttpResult FromError(DWORD error) {
+HttpResult FromError(DWORD error, std::chrono::steady_clock::time_point start, unsigned timeoutMs) {
+    // Wine reports a receive time-out as a broken connection: what ends at the time-out is one.
+    if (std::chrono::steady_clock::now() - start >=
+        std::chrono::milliseconds(timeoutMs) - std::chrono::milliseconds(200)) {
+        return HttpResult::TimedOut;
+    }
     switch (error) {
     case ERROR_WINHTTP_TIMEOUT:
         return HttpResult::TimedOut;
@@ -110,7 +116,8 @@ HttpResult HttpGet(const std::string& urlUtf8, const HttpLimits& limits, HttpAns
     if (url.empty() || !WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts)) {
         return HttpResult::BadUrl;
     }
-    if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) return HttpResult::BadUrl;
+    if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)
+        return HttpResult::BadUrl;
     const std::wstring hostName(host, parts.dwHostNameLength);
     const bool loopback = IsLoopback(hostName);
     if (LoopbackOnly() && !loopback) return HttpResult::Blocked;
@@ -122,11 +129,11 @@ HttpResult HttpGet(const std::string& urlUtf8, const HttpLimits& limits, HttpAns
     HINTERNET session = Session(loopback);
     if (session == nullptr) return HttpResult::Failed;
     Handle connection(WinHttpConnect(session, hostName.c_str(), parts.nPort, 0));
-    if (connection.get() == nullptr) return FromError(GetLastError());
+    if (connection.get() == nullptr) return FromError(GetLastError(), start, limits.timeoutMs);
     Handle request(WinHttpOpenRequest(connection.get(), L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
                                       WINHTTP_DEFAULT_ACCEPT_TYPES,
                                       parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
-    if (request.get() == nullptr) return FromError(GetLastError());
+    if (request.get() == nullptr) return FromError(GetLastError(), start, limits.timeoutMs);
     // On the request itself: a session's time-outs alone were seen not to end an unanswered
     // request under Wine.
     const int timeout = static_cast<int>(limits.timeoutMs);
@@ -137,9 +144,10 @@ HttpResult HttpGet(const std::string& urlUtf8, const HttpLimits& limits, HttpAns
     WinHttpSetOption(request.get(), WINHTTP_OPTION_SEND_TIMEOUT, &option, sizeof option);
     WinHttpSetOption(request.get(), WINHTTP_OPTION_CONNECT_TIMEOUT, &option, sizeof option);
 
-    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                            0) ||
         !WinHttpReceiveResponse(request.get(), nullptr)) {
-        return FromError(GetLastError());
+        return FromError(GetLastError(), start, limits.timeoutMs);
     }
     DWORD status = 0;
     DWORD size = sizeof status;
@@ -160,7 +168,7 @@ HttpResult HttpGet(const std::string& urlUtf8, const HttpLimits& limits, HttpAns
         }
         DWORD read = 0;
         if (!WinHttpReadData(request.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read)) {
-            return FromError(GetLastError());
+            return FromError(GetLastError(), start, limits.timeoutMs);
         }
         if (read == 0) break;
         if (answer->body.size() + read > limits.maxBytes) return HttpResult::TooLarge;

@@ -22,12 +22,12 @@ int SearchBox::create(HWND parent, HFONT font, int editId, int listId, UINT ente
     parent_ = parent;
     enterMessage_ = enterMessage;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
-                            kBoxWidth, kEditHeight, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(editId)),
-                            instance, nullptr);
+    edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, kBoxWidth, kEditHeight,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(editId)), instance, nullptr);
     list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                            WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, kBoxWidth, 100, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(listId)), instance, nullptr);
+                            WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, kBoxWidth, 100,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(listId)), instance, nullptr);
     if (edit_ == nullptr || list_ == nullptr) return -1;
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -61,7 +61,8 @@ void SearchBox::layout(int mapWidth) {
     MoveWindow(edit_, x, kMargin, kBoxWidth, kEditHeight, TRUE);
     const int rowHeight = static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
     const int rows = static_cast<int>(std::min<size_t>(places_.size(), kRowsShown));
-    MoveWindow(list_, x, kMargin + kEditHeight + 2, kBoxWidth, std::max(1, rows) * std::max(12, rowHeight) + 6, TRUE);
+    MoveWindow(list_, x, kMargin + kEditHeight + 2, kBoxWidth,
+               std::max(1, rows) * std::max(12, rowHeight) + 6, TRUE);
 }
 
 std::wstring SearchBox::text() const {

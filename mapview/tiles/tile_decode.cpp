@@ -58,13 +58,14 @@ int DecodeTile(const std::string& bytes, DecodedTile* out) {
     ComPtr<IWICBitmapFrameDecode> frame;
     if (FAILED(decoder->GetFrame(0, frame.out()))) return -1;
     UINT width = 0, height = 0;
-    if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 || width > 1024 || height > 1024) {
+    if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 || width > 1024 ||
+        height > 1024) {
         return -1;
     }
     ComPtr<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(converter.out())) ||
-        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
-                                     0.0, WICBitmapPaletteTypeCustom))) {
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                     nullptr, 0.0, WICBitmapPaletteTypeCustom))) {
         return -1;
     }
     BITMAPINFO info = {};

@@ -10,7 +10,8 @@ namespace {
 constexpr int kParentLevels = 5;
 constexpr int kChildLevels = 2;
 
-void Draw(HDC dc, HDC source, const DecodedTile& tile, int x, int y, int w, int h, int sx, int sy, int sw, int sh) {
+void Draw(HDC dc, HDC source, const DecodedTile& tile, int x, int y, int w, int h, int sx, int sy, int sw,
+          int sh) {
     HGDIOBJ old = SelectObject(source, tile.bitmap);
     if (tile.opaque) {
         if (w == sw && h == sh) {
@@ -71,7 +72,8 @@ void TileMemory::trim() {
 
 std::vector<TileKey> TilesInView(const TileView& view) {
     const double world = WorldPixels(view.zoom);
-    const UnitPoint centre{(view.originX + view.width / 2.0) / world, (view.originY + view.height / 2.0) / world};
+    const UnitPoint centre{(view.originX + view.width / 2.0) / world,
+                           (view.originY + view.height / 2.0) / world};
     return VisibleTiles(centre, view.zoom, view.width, view.height);
 }
 
@@ -83,8 +85,8 @@ bool TilesCoverView(const TileView& view, const TileMemory& memory) {
     return true;
 }
 
-void PaintTiles(HDC dc, const TileView& view, TileMemory& memory, const std::function<bool(const TileKey&)>& skip,
-                TilePaintResult* result) {
+void PaintTiles(HDC dc, const TileView& view, TileMemory& memory,
+                const std::function<bool(const TileKey&)>& skip, TilePaintResult* result) {
     *result = TilePaintResult();
     HDC source = CreateCompatibleDC(dc);
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);

@@ -65,9 +65,9 @@ class TileMemory {
 };
 
 struct TilePaintResult {
-    int exact = 0;   // tiles drawn from their own image
-    int standIn = 0; // tiles drawn from a parent or children
-    bool covered = false; // every visible tile was drawn whole and opaque
+    int exact = 0;                // tiles drawn from their own image
+    int standIn = 0;              // tiles drawn from a parent or children
+    bool covered = false;         // every visible tile was drawn whole and opaque
     std::vector<TileKey> missing; // visible tiles not in memory, nearest the centre first
 };
 
@@ -79,7 +79,7 @@ bool TilesCoverView(const TileView& view, const TileMemory& memory);
 
 // Draws what memory holds for the view. `skip` names tiles to leave out (failed ones: the
 // base map shows there).
-void PaintTiles(HDC dc, const TileView& view, TileMemory& memory, const std::function<bool(const TileKey&)>& skip,
-                TilePaintResult* result);
+void PaintTiles(HDC dc, const TileView& view, TileMemory& memory,
+                const std::function<bool(const TileKey&)>& skip, TilePaintResult* result);
 
 } // namespace mapview

@@ -134,8 +134,8 @@ void DiskWorker(std::shared_ptr<Shared> s, size_t index) {
         // Expired tiles are shown and fetched again; a tile still wanted that the cache lacks
         // is downloaded. Neither when downloading is off or failed already.
         const bool stillWanted = s->rank.count(key) != 0;
-        if (found != TileDiskCache::Found::Fresh && canDownload && s->failed.count(key) == 0 &&
-            stillWanted && !s->queued(key)) {
+        if (found != TileDiskCache::Found::Fresh && canDownload && s->failed.count(key) == 0 && stillWanted &&
+            !s->queued(key)) {
             s->queueForDownload(key);
             s->wake.notify_all();
         }
@@ -304,6 +304,9 @@ void TileLoader::want(const std::vector<TileKey>& keys) {
     s.diskQueue.clear();
     for (const TileKey& k : keys) {
         if (s.busy.count(k) != 0 || s.failed.count(k) != 0) continue;
+        // Finished but not yet taken by the window: it is on its way.
+        if (std::any_of(s.events.begin(), s.events.end(), [&](const TileEvent& e) { return e.key == k; }))
+            continue;
         if (std::find(s.netQueue.begin(), s.netQueue.end(), k) != s.netQueue.end()) continue;
         s.diskQueue.push_back(k);
     }

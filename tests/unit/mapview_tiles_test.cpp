@@ -152,7 +152,8 @@ TEST(ScaleBar, RoundLengthsThatFit) {
         double metres;
         int pixels;
     } cases[] = {
-        {1.0, 150, 100, 100}, {1.0, 99, 50, 50}, {38.2, 150, 5000, 131}, {0.5, 150, 50, 100}, {2000, 150, 200000, 100},
+        {1.0, 150, 100, 100}, {1.0, 99, 50, 50},        {38.2, 150, 5000, 131},
+        {0.5, 150, 50, 100},  {2000, 150, 200000, 100},
     };
     for (const Case& c : cases) {
         const ScaleBar bar = ChooseScaleBar(c.metresPerPixel, c.maxPixels);
