@@ -5,6 +5,7 @@
 
 #include "tile_expiry.h"
 #include "tile_math.h"
+#include "map_geometry.h"
 #include "scale_bar.h"
 #include "tile_source.h"
 
@@ -143,6 +144,49 @@ TEST(TileExpiry, MaxAgeThenExpiresThenSevenDays) {
         EXPECT_EQ(now + c.lifetime, TileExpiry(c.cacheControl, c.expires, c.date, now))
             << c.cacheControl << "|" << c.expires;
     EXPECT_EQ(now + 10LL * 365 * 86400, TileExpiry("max-age=99999999999999999999", "", "", now));
+}
+
+TEST(MapDatum, TokyoPointsDrawShiftedAndReadBackTheSameText) {
+    // Tokyo Station as a Tokyo-datum point lies about 450 m from the same numbers in WGS84.
+    const GeoPoint tokyo{128443300, 503158800}; // 35/40/43.300, 139/45/58.800
+    double lat = 0, lon = 0;
+    ToWgs84Degrees(tokyo, Datum::Tokyo, &lat, &lon);
+    EXPECT_NEAR(11.6, (lat - tokyo.lat / 3600000.0) * 3600, 0.3);  // WGS84 latitude about 11.6" larger
+    EXPECT_NEAR(-11.6, (lon - tokyo.lon / 3600000.0) * 3600, 0.3); // longitude about 11.6" smaller
+    // What a click or a search hands back is the same text the client sent.
+    for (int32_t dLat = -3 * kPerDegree; dLat <= 10 * kPerDegree; dLat += 1234567) {
+        for (int32_t dLon = -10 * kPerDegree; dLon <= 10 * kPerDegree; dLon += 2345671) {
+            const GeoPoint p{tokyo.lat + dLat, tokyo.lon + dLon};
+            ToWgs84Degrees(p, Datum::Tokyo, &lat, &lon);
+            EXPECT_EQ(p, FromWgs84Degrees(lat, lon, Datum::Tokyo));
+        }
+    }
+    // And through the screen: the centre pixel of a view reads back its centre in either datum.
+    for (Datum d : {Datum::Tokyo, Datum::Wgs84}) {
+        const Viewport view = ViewportAtZoom(tokyo, 18, d, 640, 480);
+        EXPECT_EQ(tokyo, ToGeo(view, 320, 240));
+    }
+}
+
+TEST(MapGeometry, FitPointsShowsThemAllAtTheClosestZoom) {
+    const std::vector<GeoPoint> points = {{35 * kPerDegree, 139 * kPerDegree},
+                                          {36 * kPerDegree, 140 * kPerDegree}};
+    int zoom = 0;
+    GeoPoint centre;
+    ASSERT_EQ(0, FitPoints(points, Datum::Wgs84, 800, 600, 40, 16, &zoom, &centre));
+    const Viewport fitted = ViewportAtZoom(centre, zoom, Datum::Wgs84, 800, 600);
+    const Viewport closer = ViewportAtZoom(centre, zoom + 1, Datum::Wgs84, 800, 600);
+    bool allIn = true, oneOut = false;
+    for (const GeoPoint& p : points) {
+        int x = 0, y = 0;
+        ToPixel(fitted, p, &x, &y);
+        allIn = allIn && x >= 40 && x <= 760 && y >= 40 && y <= 560;
+        ToPixel(closer, p, &x, &y);
+        oneOut = oneOut || x < 40 || x > 760 || y < 40 || y > 560;
+    }
+    EXPECT_TRUE(allIn);
+    EXPECT_TRUE(oneOut);
+    EXPECT_EQ(-1, FitPoints({}, Datum::Wgs84, 800, 600, 40, 16, &zoom, &centre));
 }
 
 TEST(ScaleBar, RoundLengthsThatFit) {

@@ -24,6 +24,7 @@
 
 using namespace mapview_test;
 using mapview::GeoPoint;
+using Datum = ::Datum;
 
 namespace {
 
@@ -493,6 +494,46 @@ TEST_F(TileServers, OnlyAFoundPlaceMovesTheMarkAndEveryOtherAnswerIsTold) {
     m->Release();
     EXPECT_TRUE(WaitForExit(process, 15000));
     CloseHandle(process);
+}
+
+// The datum menu: the mark keeps its place on the ground, its numbers change and are reported,
+// and the choice is the product's, stored where the editor reads it.
+TEST_F(TileServers, ChangingTheDatumKeepsTheMarkInPlaceAndIsStoredForTheEditor) {
+    Settings settings("http://127.0.0.1:1/{z}/{x}/{y}.png", FreshFolder(L"mapview-datum-cache"));
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Vorn\\Tenmark", L"Datum");
+    IDispatch* m = nullptr;
+    ASSERT_EQ(S_OK, Create(L"MapView.Map", &m));
+    EventWindow events(2048);
+    ASSERT_EQ(S_OK, Method(m, L"EnableMark", {Arg::I2(1)}).hr);
+    ASSERT_EQ(S_OK,
+              Method(m, L"SetEventWindow", {Arg::RefI4(HandleToLong(events.hwnd())), Arg::I2(2048)}).hr);
+    HWND map = reinterpret_cast<HWND>(static_cast<LONG_PTR>(Get(m, L"MapViewWindow").AsI4()));
+    const std::string before = Utf8(Get(m, L"MarkLatitude").AsText().c_str());
+    const std::string lonBefore = Utf8(Get(m, L"MarkLongitude").AsText().c_str());
+    GeoPoint tokyo;
+    ASSERT_EQ(0, ::parseMapCoord(before.c_str(), &tokyo.lat, MapCoordDialect::MapView));
+    ASSERT_EQ(0, ::parseMapCoord(lonBefore.c_str(), &tokyo.lon, MapCoordDialect::MapView));
+    PostMessageW(map, WM_COMMAND, MAKEWPARAM(231, 0), 0); // 世界測地系
+    ASSERT_TRUE(WaitUntil([&] { return events.count() == 1; }, 5000));
+    double lat = 0, lon = 0;
+    mapview::ToWgs84Degrees(tokyo, Datum::Tokyo, &lat, &lon);
+    const GeoPoint wgs = mapview::FromWgs84Degrees(lat, lon, Datum::Wgs84);
+    char text[32];
+    formatMapCoord(wgs.lat, text, sizeof text, MapCoordDialect::MapView);
+    EXPECT_EQ(::utf8ToWide(text), Get(m, L"MarkLatitude").AsText());
+    EXPECT_EQ(static_cast<WPARAM>(wgs.lat), events.lastWParam());
+    wchar_t stored[16] = L"";
+    DWORD bytes = sizeof stored;
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vorn\\Tenmark", L"Datum",
+                                          RRF_RT_REG_SZ, nullptr, stored, &bytes));
+    EXPECT_STREQ(L"WGS84", stored);
+    // Back again: the same text as before.
+    PostMessageW(map, WM_COMMAND, MAKEWPARAM(230, 0), 0);
+    ASSERT_TRUE(WaitUntil([&] { return events.count() == 2; }, 5000));
+    EXPECT_EQ(before, Utf8(Get(m, L"MarkLatitude").AsText().c_str()));
+    EXPECT_EQ(lonBefore, Utf8(Get(m, L"MarkLongitude").AsText().c_str()));
+    m->Release();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Vorn\\Tenmark", L"Datum");
 }
 
 } // namespace
