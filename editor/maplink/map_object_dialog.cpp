@@ -4,7 +4,8 @@
 #include "editor_texts.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -128,7 +129,7 @@ void MapObjectDialog::OnCommand(int id) {
 void MapObjectDialog::FillList() {
     SendMessageW(List(), LB_RESETCONTENT, 0, 0);
     for (int i = 0; i < count && names[i][0] != '\0'; ++i) {
-        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp932ToWide(names[i]).c_str()));
+        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cp932ToWide(names[i]).c_str()));
     }
 }
 
@@ -149,7 +150,7 @@ void MapObjectDialog::OnAdd() {
     char name[kMapObjectNameBytes];
     GetWindowTextCp932(edit, name, sizeof name);
     if (name[0] != '\0') {
-        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp932ToWide(name).c_str()));
+        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cp932ToWide(name).c_str()));
         char valueName[16];
         ValueName(count, valueName);
         store_.WriteString(valueName, name);

@@ -6,9 +6,9 @@
 #include "message_box_notifier.h"
 #include "point_document.h"
 #include "editor_texts.h"
-#include "point_text_input.h"
+#include "window_text.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
 
 #include <commctrl.h>
 
@@ -108,7 +108,7 @@ BOOL PointEditDialog::OnInitDialog() {
     SendMessageW(sounds, CB_RESETCONTENT, 0, 0);
     for (int k = 0; PointDocument::soundNameAt(k)[0] != '\0'; ++k) {
         SendMessageW(sounds, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(Cp932ToWide(PointDocument::soundNameAt(k)).c_str()));
+                     reinterpret_cast<LPARAM>(cp932ToWide(PointDocument::soundNameAt(k)).c_str()));
     }
     values_.soundIndex = PointDocument::soundIndexOfCode(values_.soundCode);
     SendMessageW(sounds, CB_SETCURSEL, static_cast<WPARAM>(values_.soundIndex), 0);
@@ -242,7 +242,11 @@ bool PointEditDialog::ReadTextBoxes() {
             copyInto(read[k], textBoxes_[k].value);
             continue;
         }
-        if (NarrowStrict(text, read[k], kEditTextSize) < 0) {
+        // Typed text is taken exactly: a character cp932 cannot hold is refused, never
+        // replaced by a look-alike.
+        std::string narrow;
+        if (wideToCp932(text, narrow)) copyTruncated(read[k], narrow.c_str(), kEditTextSize - 1);
+        else {
             ShowEditorMessage(MSG_TEXT_NOT_STORABLE);
             HWND box = GetDlgItem(window_, textBoxes_[k].id);
             SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);

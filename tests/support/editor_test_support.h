@@ -4,6 +4,8 @@
 #pragma once
 
 #include "main_window.h"
+#include "message_pump.h"
+#include "map_link.h"
 
 #include <windows.h>
 
@@ -18,8 +20,6 @@
 
 namespace editor_test {
 
-// Processes this thread's messages for a while.
-void Pump(DWORD milliseconds = 0);
 
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempDir {
@@ -62,11 +62,11 @@ std::string WriteQpf(const std::string& path, const std::vector<PointSpec>& poin
 std::string WriteNumberedQpf(const std::string& path, int n);
 void WriteBytes(const std::string& path, const char* bytes);
 
-// The editor's main window, created modelessly for real from template 132.
+// The editor's main window, created modelessly for real from its IDD_MAIN template.
 struct Editor {
     std::unique_ptr<MainWindow> main;
-    HWND window() const { return main->window; }
-    HWND control(int id) const { return GetDlgItem(main->window, id); }
+    HWND window() const { return main->window(); }
+    HWND control(int id) const { return GetDlgItem(main->window(), id); }
 };
 // `prepare` runs between construction and creation (e.g. to choose the bridge folder).
 Editor OpenEditor(const char* commandLine, const std::function<void(MainWindow&)>& prepare = nullptr);
@@ -141,5 +141,10 @@ HICON LoadIconOfSize(const wchar_t* fileOrNull, int resource, int size);
 
 // The caption of the editor's message boxes in this process (the executable's name).
 const char* MessageBoxCaption();
+
+// The map link the window was built with.
+inline MapLink& LinkOf(MainWindow& window) {
+    return *dynamic_cast<MapLink*>(window.mapLink());
+}
 
 } // namespace editor_test
