@@ -62,13 +62,25 @@ bool IsWholeDegree(int32_t v) {
     return v % kPerDegree == 0;
 }
 
+// The layer's spacing, widened where the zoom would crowd the lines closer than 90 pixels.
+int32_t GridStep(const Viewport& view, const MapLayer& layer) {
+    static const int32_t kSteps[] = {kPerMinute,      2 * kPerMinute,  5 * kPerMinute, 10 * kPerMinute,
+                                     30 * kPerMinute, kPerDegree,      2 * kPerDegree, 5 * kPerDegree,
+                                     10 * kPerDegree};
+    for (int32_t step : kSteps) {
+        if (step >= layer.gridStep && step / static_cast<double>(view.scale) >= 90) return step;
+    }
+    return 10 * kPerDegree;
+}
+
 void PaintGraticule(HDC dc, const Viewport& view, const MapModel& model) {
     const MapLayer* layer = LayerByNumber(model.layer());
     if (layer == nullptr) return;
     GeoPoint low, high;
     VisibleRange(view, &low, &high);
-    const std::vector<int32_t> lats = GridValues(low.lat, high.lat, layer->gridStep);
-    const std::vector<int32_t> lons = GridValues(low.lon, high.lon, layer->gridStep);
+    const int32_t step = GridStep(view, *layer);
+    const std::vector<int32_t> lats = GridValues(low.lat, high.lat, step);
+    const std::vector<int32_t> lons = GridValues(low.lon, high.lon, step);
     HPEN minorPen = CreatePen(PS_SOLID, 1, kMinuteLine);
     HPEN majorPen = CreatePen(PS_SOLID, 1, kDegreeLine);
     {
@@ -232,11 +244,12 @@ void PaintStatus(HDC dc, const RECT& band, const MapModel& model, const MapBackd
                   centreLat, centreLon, markLat, markLon);
     std::string first = line;
     if (!model.markEnabled()) first += kStatusMarkOff;
-    first += "   ";
-    first += backdrop.datumLabel;
+    char zoom[32];
+    std::snprintf(zoom, sizeof zoom, kFmtStatusZoom, model.zoom());
+    first += zoom;
     SetTextColor(dc, RGB(0, 0, 0));
     Text(dc, 6, band.top + 3, first);
-    Text(dc, 6, band.top + 21, backdrop.message);
+    Text(dc, 6, band.top + 21, std::string(backdrop.datumLabel) + "   " + backdrop.message);
     Text(dc, 6, band.top + 39, model.family() == MapFamily::Mapple ? kStatusHelpMapple : kStatusHelpProAtlas);
 }
 

@@ -17,7 +17,7 @@ namespace {
 // A server COM started but no client ever reached (the activation gave up) ends by itself.
 constexpr UINT kStartTimeoutMs = 60000;
 
-constexpr GeoPoint kPlainStartCentre{37 * kPerDegree, 137 * kPerDegree + 30 * kPerMinute};
+constexpr GeoPoint kPlainStartCentre{38 * kPerDegree + 30 * kPerMinute, 137 * kPerDegree + 30 * kPerMinute};
 constexpr int kPlainStartZoom = 5;
 
 MapServer* g_timeoutServer = nullptr;

@@ -59,9 +59,9 @@ MapSettings ReadMapSettings() {
     if (s.tileCacheDir.empty()) s.tileCacheDir = DefaultTileCacheDir();
     s.searchUrl = wideToUtf8(Trimmed(ReadString(kMapViewKey, L"SearchUrl")));
     if (s.searchUrl.empty()) s.searchUrl = kDefaultSearchUrl;
-    if (const TileSource* source = SourceByKey(wideToUtf8(ReadString(kMapViewKey, L"TileSource")))) {
-        s.source = source->id;
-    }
+    const std::string source = wideToUtf8(ReadString(kMapViewKey, L"TileSource"));
+    if (const TileSource* known = SourceByKey(source)) s.source = known->id;
+    s.tilesOff = source == "none";
     const std::string datum = wideToUtf8(Trimmed(ReadString(kTenmarkKey, L"Datum")));
     s.datumStored = parseDatumName(datum.c_str(), s.datum);
     if (!s.datumStored) s.datum = kDefaultDatum;
@@ -70,6 +70,10 @@ MapSettings ReadMapSettings() {
 
 int WriteTileSource(TileSourceId source) {
     return WriteString(kMapViewKey, L"TileSource", utf8ToWide(SourceById(source).key));
+}
+
+int WriteTilesOff() {
+    return WriteString(kMapViewKey, L"TileSource", L"none");
 }
 
 int WriteDatum(Datum datum) {

@@ -20,6 +20,7 @@ struct MapSettings {
     std::wstring tileCacheDir; // never empty after reading: the default when not set
     std::string searchUrl;     // UTF-8
     TileSourceId source = kDefaultSource;
+    bool tilesOff = false; // "TileSource" "none": the offline base map only, nothing downloaded
     Datum datum = kDefaultDatum;
     bool datumStored = false; // the registry named a datum
 };
@@ -28,6 +29,7 @@ MapSettings ReadMapSettings();
 
 // The menu's choices, remembered for the next start; -1 when they could not be written.
 int WriteTileSource(TileSourceId source);
+int WriteTilesOff();
 int WriteDatum(Datum datum);
 
 // The default cache folder: <local application data>\Vorn\MapView\TileCache.

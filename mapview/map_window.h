@@ -73,6 +73,7 @@ class MapWindow {
     void updateMenu();
     LRESULT OnCommand(WORD id, WORD code);
     void chooseSource(TileSourceId source);
+    void chooseTilesOff();
     void chooseDatum(Datum datum);
     void fitAll();
     void OnSearchEnter();

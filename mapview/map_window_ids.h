@@ -14,6 +14,7 @@ constexpr int kIdSearchList = 101;
 
 constexpr WORD kIdSourceFirst = 200; // + TileSourceId
 constexpr WORD kIdSourceCustom = 210;
+constexpr WORD kIdSourceOff = 211;
 constexpr WORD kIdFitAll = 220;
 constexpr WORD kIdDatumTokyo = 230;
 constexpr WORD kIdDatumWgs84 = 231;

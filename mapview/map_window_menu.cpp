@@ -42,6 +42,7 @@ void MapWindow::buildMenu() {
         Append(map, MF_STRING, kIdSourceFirst + i, source.menuName);
     }
     Append(map, MF_STRING, kIdSourceCustom, kMenuCustomSource);
+    Append(map, MF_STRING, kIdSourceOff, kMenuSourceOff);
     AppendMenuW(map, MF_SEPARATOR, 0, nullptr);
     Append(map, MF_STRING, kIdFitAll, kMenuFitAll);
     HMENU datum = CreatePopupMenu();
@@ -58,12 +59,14 @@ void MapWindow::updateMenu() {
     // A template in the registry overrides the menu's sources, which then only show it.
     const bool custom = !settings_.tileUrl.empty();
     for (int i = 0; i < kSourceCount; ++i) {
-        const bool chosen = !custom && settings_.source == static_cast<TileSourceId>(i);
+        const bool chosen = !custom && !settings_.tilesOff && settings_.source == static_cast<TileSourceId>(i);
         CheckMenuItem(menu_, kIdSourceFirst + i, MF_BYCOMMAND | (chosen ? MF_CHECKED : MF_UNCHECKED));
         EnableMenuItem(menu_, kIdSourceFirst + i, MF_BYCOMMAND | (custom ? MF_GRAYED : MF_ENABLED));
     }
     CheckMenuItem(menu_, kIdSourceCustom, MF_BYCOMMAND | (custom ? MF_CHECKED : MF_UNCHECKED));
     EnableMenuItem(menu_, kIdSourceCustom, MF_BYCOMMAND | MF_GRAYED);
+    CheckMenuItem(menu_, kIdSourceOff, MF_BYCOMMAND | (settings_.tilesOff && !custom ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(menu_, kIdSourceOff, MF_BYCOMMAND | (custom ? MF_GRAYED : MF_ENABLED));
     CheckMenuRadioItem(menu_, kIdDatumTokyo, kIdDatumWgs84,
                        settings_.datum == Datum::Tokyo ? kIdDatumTokyo : kIdDatumWgs84, MF_BYCOMMAND);
 }
@@ -75,6 +78,8 @@ LRESULT MapWindow::OnCommand(WORD id, WORD code) {
     }
     if (id >= kIdSourceFirst && id < kIdSourceFirst + kSourceCount) {
         chooseSource(static_cast<TileSourceId>(id - kIdSourceFirst));
+    } else if (id == kIdSourceOff) {
+        chooseTilesOff();
     } else if (id == kIdFitAll) {
         fitAll();
     } else if (id == kIdDatumTokyo || id == kIdDatumWgs84) {
@@ -86,9 +91,20 @@ LRESULT MapWindow::OnCommand(WORD id, WORD code) {
     return 0;
 }
 
+void MapWindow::chooseTilesOff() {
+    if (!settings_.tileUrl.empty() || settings_.tilesOff) return;
+    settings_.tilesOff = true;
+    WriteTilesOff();
+    applySource();
+    updateMenu();
+    CallLogWrite(model_.family(), "@Source", {"none"});
+    refresh();
+}
+
 void MapWindow::chooseSource(TileSourceId source) {
-    if (!settings_.tileUrl.empty() || source == settings_.source) return;
+    if (!settings_.tileUrl.empty() || (source == settings_.source && !settings_.tilesOff)) return;
     settings_.source = source;
+    settings_.tilesOff = false;
     WriteTileSource(source);
     applySource();
     updateMenu();

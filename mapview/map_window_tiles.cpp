@@ -44,6 +44,11 @@ void MapWindow::applySource() {
         folder = CustomCacheFolder(urlTemplate);
         tileCredit_ = CreditForTemplate(urlTemplate);
         badTileUrl_ = !ValidTileTemplate(urlTemplate);
+    } else if (settings_.tilesOff) {
+        tileCredit_.clear();
+        badTileUrl_ = false;
+        loader_.setSource(std::string(), std::filesystem::path(), std::string());
+        return;
     } else {
         const TileSource& source = SourceById(settings_.source);
         urlTemplate = source.urlTemplate;

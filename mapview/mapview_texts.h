@@ -43,6 +43,7 @@ inline constexpr char kStatusHelpMapple[] =
 // Menu.
 inline constexpr char kMenuMap[] = "地図(&M)";
 inline constexpr char kMenuCustomSource[] = "設定のタイル (TileUrl)";
+inline constexpr char kMenuSourceOff[] = "タイルを使わない (海岸線のみ)";
 inline constexpr char kMenuFitAll[] = "全地点表示(&A)";
 inline constexpr char kMenuDatum[] = "測地系(&D)";
 inline constexpr char kMenuDatumTokyo[] = "日本測地系 (旧測地系、Tokyo)";
