@@ -70,6 +70,9 @@ inline constexpr char TEXT_BUILTIN_MAP_OBJECT_1[] = "ProAtlasW2.Map";
 inline constexpr char TEXT_BUILTIN_MAP_OBJECT_2[] = "ProAtlasW3.Map";
 inline constexpr char TEXT_BUILTIN_MAP_OBJECT_3[] = "ProAtlasSV.Map";
 inline constexpr char TEXT_BUILTIN_MAP_OBJECT_4[] = "Mapple.Document";
+// What the bridge opens while no map application was ever chosen: MapView, beside the editor.
+inline constexpr char TEXT_OWN_MAP_OBJECT[] = "MapView.Map";
+inline constexpr wchar_t TEXT_OWN_MAP_PROGRAM[] = L"MapView.exe";
 
 // The layer the map is asked for (the bridge's command line is TEXT_BRIDGE_PROGRAM).
 inline constexpr char TEXT_MAP_LAYER[] = "4";
