@@ -12,6 +12,7 @@ tenmark_test(editor_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/editor_lists_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/editor_drag_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/editor_locale_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/editor_dialog_fonts_test.cpp
   LIBS tenmark_ui tenmark_resources)
 # The mark icon tests read mark01.ico .. mark55.ico beside the test program.
 add_dependencies(editor_window_tests tenmark_mark_icons)
