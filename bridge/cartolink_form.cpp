@@ -3,7 +3,8 @@
 #include "bridge_texts.h"
 #include "dispatch.h"
 #include "sub_class.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstring>
 
@@ -90,12 +91,12 @@ HWND CreateCartolinkForm(HINSTANCE instance) {
     RECT frame = {0, 0, 280, 76};
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     AdjustWindowRect(&frame, style, FALSE);
-    HWND form = CreateWindowExW(0, kFormClass, Cp932ToWide(kBridgeWindowTitle).c_str(), style, CW_USEDEFAULT,
+    HWND form = CreateWindowExW(0, kFormClass, cp932ToWide(kBridgeWindowTitle).c_str(), style, CW_USEDEFAULT,
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                 nullptr, instance, nullptr);
     if (form == nullptr) return nullptr;
     CreateControl(form, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, 12, 12, 256, 22, kText1Id, instance);
-    CreateControl(form, L"BUTTON", Cp932ToWide(kCommand1Caption).c_str(), BS_PUSHBUTTON | WS_TABSTOP, 188, 42,
+    CreateControl(form, L"BUTTON", cp932ToWide(kCommand1Caption).c_str(), BS_PUSHBUTTON | WS_TABSTOP, 188, 42,
                   80, 26, kCommand1Id, instance);
     return form;
 }

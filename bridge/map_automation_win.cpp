@@ -1,6 +1,7 @@
 #include "map_automation_win.h"
 
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <oleauto.h>
 
@@ -48,11 +49,11 @@ class ArgList {
     void Bstr(const char* text) {
         VARIANTARG& arg = Next();
         arg.vt = VT_BSTR;
-        arg.bstrVal = Cp932ToBstr(text);
+        arg.bstrVal = SysAllocString(cp932ToWide(text).c_str());
     }
     void BstrRef(const char* text) {
         VARIANTARG& arg = Next();
-        bstrs_[count_ - 1] = Cp932ToBstr(text);
+        bstrs_[count_ - 1] = SysAllocString(cp932ToWide(text).c_str());
         arg.vt = VT_BSTR | VT_BYREF;
         arg.pbstrVal = &bstrs_[count_ - 1];
     }
@@ -61,7 +62,7 @@ class ArgList {
         VARIANTARG& arg = Next();
         VARIANT& held = held_[count_ - 1];
         held.vt = VT_BSTR;
-        held.bstrVal = Cp932ToBstr(text);
+        held.bstrVal = SysAllocString(cp932ToWide(text).c_str());
         arg.vt = VT_VARIANT | VT_BYREF;
         arg.pvarVal = &held;
     }
@@ -224,7 +225,8 @@ class DispatchMap : public MapAutomation {
 
     static int ResultText(VARIANT* result, char* text, size_t size) {
         int written = -1;
-        ResultAs(result, VT_BSTR, [&](const VARIANT& v) { written = WideToCp932(v.bstrVal, text, size); });
+        ResultAs(result, VT_BSTR,
+                 [&](const VARIANT& v) { written = static_cast<int>(wideToCp932Cut(v.bstrVal, text, size)); });
         return written < 0 ? -1 : 0;
     }
 
@@ -255,7 +257,7 @@ std::unique_ptr<MapAutomation> WrapDispatchMap(IDispatch* object) {
 }
 
 std::unique_ptr<MapAutomation> CreateDispatchMap(const char* identifier, DWORD classContext) {
-    std::wstring progId = Cp932ToWide(identifier);
+    std::wstring progId = cp932ToWide(identifier);
     if (progId.empty()) return nullptr;
     CLSID classId;
     if (FAILED(CLSIDFromProgID(progId.c_str(), &classId))) return nullptr;

@@ -2,7 +2,8 @@
 
 #include "dispatch.h"
 #include "map_automation_win.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ LRESULT OnCartolink(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 uintptr_t Win32BridgeHost::FindWindowByTitle(const char* title) {
-    return reinterpret_cast<uintptr_t>(FindWindowW(nullptr, Cp932ToWide(title).c_str()));
+    return reinterpret_cast<uintptr_t>(FindWindowW(nullptr, cp932ToWide(title).c_str()));
 }
 
 int Win32BridgeHost::PostToWindow(uintptr_t window, uint32_t message, uint32_t wParam, intptr_t lParam) {
@@ -31,7 +32,7 @@ int Win32BridgeHost::PostToWindow(uintptr_t window, uint32_t message, uint32_t w
 
 void Win32BridgeHost::ShowBox(const char* text, const char* title, UINT icon) {
     ++boxes_;
-    MessageBoxW(form_, Cp932ToWide(text).c_str(), Cp932ToWide(title).c_str(), MB_OK | icon);
+    MessageBoxW(form_, cp932ToWide(text).c_str(), cp932ToWide(title).c_str(), MB_OK | icon);
     --boxes_;
 }
 
@@ -44,7 +45,7 @@ void Win32BridgeHost::ShowWarning(const char* text, const char* title) {
 }
 
 void Win32BridgeHost::ShowIdentifier(const char* identifier) {
-    if (text1_ != nullptr) SetWindowTextW(text1_, Cp932ToWide(identifier).c_str());
+    if (text1_ != nullptr) SetWindowTextW(text1_, cp932ToWide(identifier).c_str());
 }
 
 std::unique_ptr<MapAutomation> Win32BridgeHost::GetMapObject(const char* identifier) {

@@ -54,8 +54,21 @@ inline bool wideToCp932(const std::wstring& text, std::string& out, Cp932Fit fit
                         size_t* replaced = nullptr) {
     return wideToCp932(text.data(), text.size(), out, fit, replaced);
 }
-// Lossy UTF-16 to cp932 for text that is only shown or logged.
-std::string wideToCp932Lossy(const std::wstring& text);
+// Lossy UTF-16 to cp932 for text that is only shown or compared.
+std::string wideToCp932Lossy(const wchar_t* text, size_t length);
+std::string wideToCp932Lossy(const wchar_t* text); // zero-terminated; null reads as empty
+inline std::string wideToCp932Lossy(const std::wstring& text) { return wideToCp932Lossy(text.data(), text.size()); }
+
+// Lossy, into a buffer of `size` bytes (size >= 1), cut without splitting a double-byte
+// character: window texts and automation answers. Returns the byte length.
+size_t wideToCp932Cut(const wchar_t* text, char* out, size_t size);
+template <size_t N> size_t wideToCp932Cut(const wchar_t* text, char (&out)[N]) {
+    return wideToCp932Cut(text, out, N);
+}
+
+// Exact and whole, into a buffer of `size` bytes: paths and command lines, where a changed or
+// shortened text names another file. Returns the byte length, or -1 with `out` empty.
+int wideToCp932Exact(const wchar_t* text, char* out, size_t size);
 
 // UTF-16 and UTF-8; ill-formed input becomes U+FFFD.
 std::string wideToUtf8(const wchar_t* text, size_t length);

@@ -64,10 +64,30 @@ bool wideToCp932(const wchar_t* text, size_t length, std::string& out, Cp932Fit 
     return true;
 }
 
-std::string wideToCp932Lossy(const std::wstring& text) {
+std::string wideToCp932Lossy(const wchar_t* text, size_t length) {
     std::string out;
-    wideToCp932(text, out, Cp932Fit::Lossy);
+    wideToCp932(text, length, out, Cp932Fit::Lossy);
     return out;
+}
+
+std::string wideToCp932Lossy(const wchar_t* text) {
+    return text == nullptr ? std::string() : wideToCp932Lossy(text, wcslen(text));
+}
+
+size_t wideToCp932Cut(const wchar_t* text, char* out, size_t size) {
+    if (size == 0) return 0;
+    return copyTruncated(out, wideToCp932Lossy(text).c_str(), size - 1);
+}
+
+int wideToCp932Exact(const wchar_t* text, char* out, size_t size) {
+    std::string narrow;
+    bool spelt = text != nullptr && wideToCp932(text, wcslen(text), narrow);
+    if (!spelt || narrow.size() + 1 > size || narrow.find('\0') != std::string::npos) {
+        if (size > 0) out[0] = '\0';
+        return -1;
+    }
+    memcpy(out, narrow.c_str(), narrow.size() + 1);
+    return static_cast<int>(narrow.size());
 }
 
 std::string wideToUtf8(const wchar_t* text, size_t length) {

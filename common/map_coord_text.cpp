@@ -47,10 +47,31 @@ int CopyOut(const char* text, char* out, size_t size) {
     return static_cast<int>(length);
 }
 
+// The plain shape MapView takes: D (1-6 digits, leading zeros allowed), then optionally
+// /MM (1-2 digits) and /SSSSS (1-5 digits), or the empty text.
+bool IsPlainMapCoord(const char* text) {
+    const size_t maxDigits[3] = {6, 2, 5};
+    const char* p = text;
+    if (*p == '\0') return true;
+    for (int field = 0; field < 3; ++field) {
+        size_t digits = 0;
+        while (IsDigit(*p)) {
+            ++digits;
+            ++p;
+        }
+        if (digits == 0 || digits > maxDigits[field]) return false;
+        if (*p == '\0') return true;
+        if (*p != '/' || field == 2) return false;
+        ++p;
+    }
+    return false;
+}
+
 } // namespace
 
-int formatMapCoord(int32_t value, char* out, size_t size) {
-    if (value == 0) return CopyOut("", out, size);
+int formatMapCoord(int32_t value, char* out, size_t size, MapCoordDialect dialect) {
+    if (dialect == MapCoordDialect::MapView && value < 0) return -1;
+    if (value == 0 && dialect == MapCoordDialect::Link) return CopyOut("", out, size);
     int64_t magnitude = value < 0 ? -static_cast<int64_t>(value) : value;
     long long degrees = magnitude / kThousandthsPerDegree;
     int64_t rest = magnitude % kThousandthsPerDegree;
@@ -61,8 +82,9 @@ int formatMapCoord(int32_t value, char* out, size_t size) {
     return CopyOut(text, out, size);
 }
 
-int parseMapCoord(const char* text, int32_t* value) {
+int parseMapCoord(const char* text, int32_t* value, MapCoordDialect dialect) {
     if (text == nullptr || value == nullptr) return -1;
+    if (dialect == MapCoordDialect::MapView && !IsPlainMapCoord(text)) return -1;
     size_t end = strlen(text);
     size_t pos = 0;
     bool negative = end > 0 && text[0] == '-';
@@ -91,6 +113,9 @@ int parseMapCoord(const char* text, int32_t* value) {
     }
     int64_t total = (degrees * 60 + minutes) * kThousandthsPerMinute + seconds + (roundUp ? 1 : 0);
     if (negative) total = -total;
+    if (dialect == MapCoordDialect::MapView &&
+        (minutes >= 60 || seconds >= kThousandthsPerMinute || total > 180 * kThousandthsPerDegree))
+        return -1;
     if (total > INT32_MAX || total < INT32_MIN) return -1;
     *value = static_cast<int32_t>(total);
     return 0;

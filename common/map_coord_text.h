@@ -5,16 +5,23 @@
 #include <cstddef>
 #include <cstdint>
 
+// Who writes or reads the text. The map link writes 0 as the empty text, as the editor and the
+// bridge always have; MapView answers in full ("0/00/00000") like the map applications it
+// stands in for, and takes only plain non-negative texts within the map's range.
+enum class MapCoordDialect { Link, MapView };
+
 // Writes value as D/MM/SSSSS (degrees without leading zeros, minutes two digits, thousandths
 // five digits); 0 gives the empty text, a negative value a leading "-".
-// Returns the text length, or -1 when out (of size bytes) is too small.
-int formatMapCoord(int32_t value, char* out, size_t size);
+// Returns the text length, or -1 when out (of size bytes) is too small. MapView writes 0 in
+// full and refuses a negative value.
+int formatMapCoord(int32_t value, char* out, size_t size, MapCoordDialect dialect = MapCoordDialect::Link);
 
 // Reads a map coordinate text: degrees, then minutes and a seconds field in thousandths (which
 // may carry decimals and is rounded), each after a "/"; missing fields count 0, the empty
 // text is 0, a leading "-" negates. Returns 0, or -1 for any other character or a value
-// beyond 32 bits (*value is then left alone).
-int parseMapCoord(const char* text, int32_t* value);
+// beyond 32 bits (*value is then left alone). MapView also refuses a sign, decimals, an empty
+// or over-long field, minutes or seconds of 60 and more, and anything beyond 180 degrees.
+int parseMapCoord(const char* text, int32_t* value, MapCoordDialect dialect = MapCoordDialect::Link);
 
 // The editor's coordinate text (DDD/MM/SS.s as held, or D.MM.SS.sss as captured; "/" and "."
 // both separate) as map coordinate text: degrees and minutes unchanged, seconds and fraction

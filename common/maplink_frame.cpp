@@ -2,10 +2,6 @@
 
 #include <cstring>
 
-bool isCp932LeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 namespace {
 
 bool IsCp932TrailByte(unsigned char byte) {

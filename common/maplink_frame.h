@@ -2,13 +2,12 @@
 // (start, one message per cp932 character, terminator), and how a receiver rebuilds it.
 #pragma once
 
+#include "cp932_text.h"
 #include "maplink_protocol.h"
 
 #include <cstddef>
 #include <cstdint>
 
-// Lead byte of a cp932 double-byte character.
-bool isCp932LeadByte(unsigned char byte);
 
 // The code of the character starting at text[pos]: the byte for a single-byte character,
 // lead * 256 + trail sign-extended from 16 bits for a double-byte one. Returns the number of

@@ -4,7 +4,7 @@
 
 #include "call_record.h"
 #include "mapview_texts.h"
-#include "text_convert.h"
+#include "cp932_text.h"
 
 namespace mapview {
 
@@ -57,7 +57,7 @@ void CallLogState(const MapModel& model) {
     if (g_path.empty()) return;
     std::vector<std::string> fields;
     for (const std::string& field : model.stateFields())
-        fields.push_back(Utf8FromCp932(field));
+        fields.push_back(cp932ToUtf8(field));
     CallLogWrite(model.family(), "@State", fields);
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "text_convert.h"
+#include "cp932_text.h"
 
 namespace mapview {
 
@@ -24,13 +24,13 @@ HANDLE OutputHandle() {
 void ConsoleLine(const char* cp932) {
     HANDLE out = OutputHandle();
     if (out == nullptr) return;
-    const std::wstring wide = WideFromCp932(cp932) + L"\r\n";
+    const std::wstring wide = cp932ToWide(cp932) + L"\r\n";
     DWORD mode = 0, written = 0;
     if (GetConsoleMode(out, &mode)) {
         WriteConsoleW(out, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
     }
-    const std::string utf8 = Utf8FromWide(wide.data(), wide.size() - 2) + "\n";
+    const std::string utf8 = wideToUtf8(wide.data(), wide.size() - 2) + "\n";
     WriteFile(out, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
 }
 

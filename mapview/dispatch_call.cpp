@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "text_convert.h"
+#include "cp932_text.h"
 
 namespace mapview {
 
@@ -70,7 +70,7 @@ std::string ValueText(const VARIANT& v) {
     if (SUCCEEDED(VariantChangeTypeEx(&text, const_cast<VARIANT*>(&v), LOCALE_INVARIANT,
                                       VARIANT_NOUSEROVERRIDE, VT_BSTR)) &&
         V_BSTR(&text) != nullptr) {
-        out = Utf8FromWide(V_BSTR(&text), SysStringLen(V_BSTR(&text)));
+        out = wideToUtf8(V_BSTR(&text), SysStringLen(V_BSTR(&text)));
     }
     VariantClear(&text);
     return out;
@@ -145,7 +145,7 @@ HRESULT DispatchCall::argText(UINT index, std::string* cp932) {
     VariantInit(&v);
     const HRESULT hr = coerce(index, VT_BSTR, &v);
     if (FAILED(hr)) return hr;
-    *cp932 = Cp932FromWide(V_BSTR(&v), V_BSTR(&v) != nullptr ? SysStringLen(V_BSTR(&v)) : 0);
+    *cp932 = wideToCp932Lossy(V_BSTR(&v), V_BSTR(&v) != nullptr ? SysStringLen(V_BSTR(&v)) : 0);
     VariantClear(&v);
     return S_OK;
 }
@@ -164,7 +164,7 @@ void DispatchCall::returnBool(bool value) {
 
 void DispatchCall::returnText(const std::string& cp932) {
     VariantClear(result_);
-    const std::wstring wide = WideFromCp932(cp932);
+    const std::wstring wide = cp932ToWide(cp932);
     V_VT(result_) = VT_BSTR;
     V_BSTR(result_) = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "map_coord_text.h"
+
 namespace mapview {
 
 constexpr int32_t kPerSecond = 1000;
@@ -23,14 +25,6 @@ inline bool operator==(const GeoPoint& a, const GeoPoint& b) {
 inline bool operator!=(const GeoPoint& a, const GeoPoint& b) {
     return !(a == b);
 }
-
-// Reads the map coordinate text "D/MM/SSSSS" (degrees, minutes, thousandths of a second).
-// Missing minute or second fields count as 0 and the empty text is 0, as clients send them;
-// anything that is not digits and separators, or a field out of range, is refused with -1.
-int ParseMapCoord(const char* text, int32_t* value);
-
-// Writes "D/MM/SSSSS" for a value of 0 or more; returns -1 when out does not hold it.
-int FormatMapCoord(int32_t value, char* out, size_t size);
 
 // Writes a graticule label (cp932): "35°" on whole degrees, "35°40'" otherwise.
 int FormatDegreeMinute(int32_t value, char* out, size_t size);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cp932_text.h"
 #include "map_layers.h"
 
 namespace mapview {
@@ -13,10 +14,6 @@ namespace {
 constexpr GeoPoint kHome{35 * kPerDegree + 40 * kPerMinute + 52 * kPerSecond,
                          139 * kPerDegree + 46 * kPerMinute};
 
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 int32_t AddClamped(int32_t a, int32_t d) {
     const int64_t v = static_cast<int64_t>(a) + d;
     return static_cast<int32_t>(std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, v)));
@@ -24,7 +21,7 @@ int32_t AddClamped(int32_t a, int32_t d) {
 
 std::string Coord(int32_t value) {
     char buf[32];
-    FormatMapCoord(value, buf, sizeof buf);
+    formatMapCoord(value, buf, sizeof buf, MapCoordDialect::MapView);
     return buf;
 }
 
@@ -37,7 +34,7 @@ std::string Point(GeoPoint p) {
 std::string TruncateCp932(const std::string& text, size_t maxBytes) {
     size_t end = 0;
     while (end < text.size()) {
-        const size_t width = IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+        const size_t width = isCp932LeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
         if (end + width > maxBytes || end + width > text.size()) break;
         end += width;
     }

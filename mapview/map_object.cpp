@@ -8,7 +8,7 @@
 #include "map_members.h"
 #include "map_server.h"
 #include "mapview_texts.h"
-#include "text_convert.h"
+#include "cp932_text.h"
 
 namespace mapview {
 
@@ -29,7 +29,7 @@ const char* AccessName(unsigned access) {
 }
 
 BSTR AllocFromCp932(const char* text) {
-    const std::wstring wide = WideFromCp932(text);
+    const std::wstring wide = cp932ToWide(text);
     return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
@@ -90,7 +90,7 @@ HRESULT STDMETHODCALLTYPE MapObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT
     for (UINT i = 1; i < count; ++i)
         ids[i] = DISPID_UNKNOWN;
     if (member == nullptr) {
-        CallLogWrite(family, "@UnknownName", {Utf8FromWide(names[0], lstrlenW(names[0]))});
+        CallLogWrite(family, "@UnknownName", {wideToUtf8(names[0], lstrlenW(names[0]))});
         return DISP_E_UNKNOWNNAME;
     }
     return count > 1 ? DISP_E_UNKNOWNNAME : S_OK;
@@ -116,7 +116,7 @@ HRESULT STDMETHODCALLTYPE MapObject::Invoke(DISPID id, REFIID riid, LCID, WORD f
 
     DispatchCall call(params, result);
     const UINT expected = access == kPut ? 1 : member->args;
-    const std::string name = Utf8FromWide(member->name, lstrlenW(member->name));
+    const std::string name = wideToUtf8(member->name, lstrlenW(member->name));
     std::vector<std::string> fields{AccessName(access)};
     for (const std::string& arg : call.describeArguments())
         fields.push_back(arg);
@@ -124,7 +124,7 @@ HRESULT STDMETHODCALLTYPE MapObject::Invoke(DISPID id, REFIID riid, LCID, WORD f
     HRESULT hr = call.count() == expected ? member->handler(*server_, call, access) : DISP_E_BADPARAMCOUNT;
     if (FAILED(hr)) {
         std::string failure = "!" + HexResult(hr);
-        if (!call.error().empty()) failure += " " + Utf8FromCp932(call.error());
+        if (!call.error().empty()) failure += " " + cp932ToUtf8(call.error());
         fields.push_back(failure);
         CallLogWrite(family, name.c_str(), fields);
         if ((hr == DISP_E_TYPEMISMATCH || hr == DISP_E_OVERFLOW || hr == DISP_E_EXCEPTION) &&

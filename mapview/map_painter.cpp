@@ -5,7 +5,7 @@
 
 #include "map_layers.h"
 #include "mapview_texts.h"
-#include "text_convert.h"
+#include "cp932_text.h"
 
 namespace mapview {
 
@@ -39,12 +39,12 @@ class Selected {
 };
 
 void Text(HDC dc, int x, int y, const std::string& cp932) {
-    const std::wstring wide = WideFromCp932(cp932);
+    const std::wstring wide = cp932ToWide(cp932);
     TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 SIZE TextSize(HDC dc, const std::string& cp932) {
-    const std::wstring wide = WideFromCp932(cp932);
+    const std::wstring wide = cp932ToWide(cp932);
     SIZE size = {0, 0};
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size;
@@ -178,10 +178,10 @@ void PaintStatus(HDC dc, const RECT& band, const MapModel& model) {
     DeleteObject(back);
     const MapLayer* layer = LayerByNumber(model.layer());
     char centreLat[32], centreLon[32], markLat[32], markLon[32];
-    FormatMapCoord(model.centre().lat, centreLat, sizeof centreLat);
-    FormatMapCoord(model.centre().lon, centreLon, sizeof centreLon);
-    FormatMapCoord(model.mark().lat, markLat, sizeof markLat);
-    FormatMapCoord(model.mark().lon, markLon, sizeof markLon);
+    formatMapCoord(model.centre().lat, centreLat, sizeof centreLat, MapCoordDialect::MapView);
+    formatMapCoord(model.centre().lon, centreLon, sizeof centreLon, MapCoordDialect::MapView);
+    formatMapCoord(model.mark().lat, markLat, sizeof markLat, MapCoordDialect::MapView);
+    formatMapCoord(model.mark().lon, markLon, sizeof markLon, MapCoordDialect::MapView);
     char line[256];
     std::snprintf(line, sizeof line, kFmtStatusPosition, model.layer(), layer != nullptr ? layer->name : "",
                   centreLat, centreLon, markLat, markLon);

@@ -8,7 +8,7 @@
 #include "class_factory.h"
 #include "mapview_texts.h"
 #include "server_ids.h"
-#include "text_convert.h"
+#include "cp932_text.h"
 
 namespace mapview {
 
@@ -31,11 +31,11 @@ int MapServer::run() {
     } else {
         std::snprintf(title, sizeof title, "%s", kWindowTitle);
     }
-    if (window_.create(WideFromCp932(title).c_str(), SW_SHOWNORMAL) != 0) return 1;
+    if (window_.create(cp932ToWide(title).c_str(), SW_SHOWNORMAL) != 0) return 1;
     window_.setCloseHandler(OnUserClose, this);
     CallLogWrite(
         model_.family(), "@Start",
-        {embedding_ ? "embedding" : "plain", "window:" + std::to_string(HandleToLong(window_.hwnd()))});
+        {embedding_ ? "embedding" : "plain", "window:" + std::to_string(HandleToLong(window_.window()))});
     CallLogState(model_);
 
     ClassFactory* factory = nullptr;
@@ -48,7 +48,7 @@ int MapServer::run() {
         if (FAILED(hr)) {
             CallLogWrite(model_.family(), "@Exit", {"register-class-failed"});
             factory->Release();
-            DestroyWindow(window_.hwnd());
+            DestroyWindow(window_.window());
             return 1;
         }
         g_timeoutServer = this;
@@ -94,8 +94,8 @@ void MapServer::changed() {
 }
 
 void MapServer::closeWindow() {
-    if (closing_ || window_.hwnd() == nullptr) return;
-    PostMessageW(window_.hwnd(), WM_CLOSE, 0, 0);
+    if (closing_ || window_.window() == nullptr) return;
+    PostMessageW(window_.window(), WM_CLOSE, 0, 0);
 }
 
 void MapServer::OnUserClose(void* context) {

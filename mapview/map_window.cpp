@@ -10,7 +10,8 @@
 #include "map_layers.h"
 #include "map_painter.h"
 #include "mapview_texts.h"
-#include "text_convert.h"
+#include "cp932_text.h"
+#include "window_object.h"
 
 namespace mapview {
 
@@ -20,7 +21,7 @@ constexpr int kMarkStepPixels = 8;
 
 std::string CoordText(int32_t value) {
     char buf[32];
-    FormatMapCoord(value, buf, sizeof buf);
+    formatMapCoord(value, buf, sizeof buf, MapCoordDialect::MapView);
     return buf;
 }
 
@@ -28,12 +29,12 @@ std::string CoordText(int32_t value) {
 
 Viewport MapWindow::viewport() const {
     RECT rc;
-    GetClientRect(hwnd_, &rc);
+    GetClientRect(window_, &rc);
     return ViewportForClient(model_.centre(), model_.layer(), rc.right - rc.left, rc.bottom - rc.top);
 }
 
 int MapWindow::create(const wchar_t* title, int showCommand) {
-    const std::wstring className = WideFromCp932(kWindowClass);
+    const std::wstring className = cp932ToWide(kWindowClass);
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
@@ -45,38 +46,34 @@ int MapWindow::create(const wchar_t* title, int showCommand) {
     wc.lpszClassName = className.c_str();
     if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return -1;
 
-    const std::wstring face = WideFromCp932(kFontFace);
+    const std::wstring face = cp932ToWide(kFontFace);
     font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
 
-    hwnd_ = CreateWindowExW(0, className.c_str(), title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    window_ = CreateWindowExW(0, className.c_str(), title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                             720, 560, nullptr, nullptr, wc.hInstance, this);
-    if (hwnd_ == nullptr) return -1;
-    ShowWindow(hwnd_, model_.visible() ? showCommand : SW_HIDE);
-    UpdateWindow(hwnd_);
+    if (window_ == nullptr) return -1;
+    ShowWindow(window_, model_.visible() ? showCommand : SW_HIDE);
+    UpdateWindow(window_);
     return 0;
 }
 
 void MapWindow::refresh() {
-    if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
 }
 
 void MapWindow::applyVisibility() {
-    if (hwnd_ == nullptr) return;
-    const bool shown = IsWindowVisible(hwnd_) != FALSE;
-    if (shown != model_.visible()) ShowWindow(hwnd_, model_.visible() ? SW_SHOWNORMAL : SW_HIDE);
+    if (window_ == nullptr) return;
+    const bool shown = IsWindowVisible(window_) != FALSE;
+    if (shown != model_.visible()) ShowWindow(window_, model_.visible() ? SW_SHOWNORMAL : SW_HIDE);
 }
 
 LRESULT CALLBACK MapWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<MapWindow*>(create->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MapWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    MapWindow* self = WindowObject(hwnd, message, lParam, &MapWindow::window_);
     if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    LRESULT result = self->handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) self->window_ = nullptr;
+    return result;
 }
 
 LRESULT MapWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -98,22 +95,22 @@ LRESULT MapWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         return OnDestroy();
     default:
-        return DefWindowProcW(hwnd_, message, wParam, lParam);
+        return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
 LRESULT MapWindow::OnPaint() {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = BeginPaint(window_, &ps);
     RECT rc;
-    GetClientRect(hwnd_, &rc);
+    GetClientRect(window_, &rc);
     PaintMap(dc, rc, viewport(), kStatusBandHeight, model_, font_);
-    EndPaint(hwnd_, &ps);
+    EndPaint(window_, &ps);
     return 0;
 }
 
 LRESULT MapWindow::OnLButtonDown(int x, int y) {
-    SetFocus(hwnd_);
+    SetFocus(window_);
     const GeoPoint p = ToGeo(viewport(), x, y);
     if (model_.placeMark(p) == 1) markMoved("click");
     return 0;
@@ -165,7 +162,7 @@ LRESULT MapWindow::OnKeyDown(WPARAM key) {
         viewChanged("@Centre");
         return 0;
     default:
-        return DefWindowProcW(hwnd_, WM_KEYDOWN, key, 0);
+        return DefWindowProcW(window_, WM_KEYDOWN, key, 0);
     }
     if (shift && model_.family() == MapFamily::ProAtlas) {
         // Pan by a quarter of the view; the mark stays where it is on the map.
@@ -188,14 +185,14 @@ LRESULT MapWindow::OnMouseWheel(int delta) {
 
 LRESULT MapWindow::OnClose() {
     if (closeHandler_ != nullptr) closeHandler_(closeContext_);
-    DestroyWindow(hwnd_);
+    DestroyWindow(window_);
     return 0;
 }
 
 LRESULT MapWindow::OnDestroy() {
     if (font_ != nullptr) DeleteObject(font_);
     font_ = nullptr;
-    hwnd_ = nullptr;
+    window_ = nullptr;
     PostQuitMessage(0);
     return 0;
 }

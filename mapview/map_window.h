@@ -16,7 +16,7 @@ class MapWindow {
 
     // Creates and shows the window; -1 on failure.
     int create(const wchar_t* title, int showCommand);
-    HWND hwnd() const { return hwnd_; }
+    HWND window() const { return window_; }
 
     // Redraws after the model changed from outside (automation calls).
     void refresh();
@@ -47,7 +47,7 @@ class MapWindow {
     void viewChanged(const char* how);
 
     MapModel& model_;
-    HWND hwnd_ = nullptr;
+    HWND window_ = nullptr;
     HFONT font_ = nullptr;
     void (*closeHandler_)(void*) = nullptr;
     void* closeContext_ = nullptr;

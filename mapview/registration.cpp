@@ -7,7 +7,7 @@
 #include "console_out.h"
 #include "mapview_texts.h"
 #include "server_ids.h"
-#include "text_convert.h"
+#include "cp932_text.h"
 
 namespace mapview {
 
@@ -81,7 +81,7 @@ bool ValidProgId(const std::wstring& id) {
 
 void Report(const char* format, const std::wstring& id) {
     char line[256];
-    std::snprintf(line, sizeof line, format, Cp932FromWide(id.data(), id.size()).c_str());
+    std::snprintf(line, sizeof line, format, wideToCp932Lossy(id.data(), id.size()).c_str());
     ConsoleLine(line);
 }
 

@@ -1,12 +1,12 @@
 #include "map_link.h"
 
 #include "editor_texts.h"
-#include "main_window.h"
 #include "map_coord_text.h"
 #include "maplink_frame.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstring>
 #include <string>
@@ -25,63 +25,46 @@ int PostStep(uint32_t wParam, intptr_t lParam, void* context) {
 
 } // namespace
 
-MapLink::MapLink(MainWindow& window) : main_(window), dialog_(TEXT_PRODUCT_NAME) {
+MapLink::MapLink(MapLinkHost& host) : host_(host), dialog_(TEXT_PRODUCT_NAME) {
     copyInto(bridgeCommandLine, TEXT_BRIDGE_PROGRAM);
 }
 
 void MapLink::ReadSettings() {
-    dialog_.store().ReadString(TEXT_VALUE_MAP_OBJECT, main_.storedMapObject);
+    dialog_.store().ReadString(TEXT_VALUE_MAP_OBJECT, storedMapObject_);
+}
+
+void MapLink::RegisterMessages() {
+    registerMapLinkMessagesWithSystem(&messages_);
+}
+
+void MapLink::Shutdown() {
+    bridge_.Close();
 }
 
 int MapLink::SendFrame(SubCode terminator, const char* text) {
-    PostTarget target = {FindWindowW(nullptr, Cp932ToWide(kBridgeWindowTitle).c_str()),
-                         main_.messages.WM_CARTOLINK};
+    PostTarget target = {FindWindowW(nullptr, cp932ToWide(kBridgeWindowTitle).c_str()),
+                         messages_.WM_CARTOLINK};
     if (target.window == nullptr) return -1;
-    return sendTextFrame(main_.messages, text, terminator, PostStep, &target);
+    return sendTextFrame(messages_, text, terminator, PostStep, &target);
 }
 
 void MapLink::StartBridge() {
-    // Handles of an earlier bridge that was not closed through this window.
-    if (main_.bridgeProcess.hProcess != nullptr) CloseHandle(main_.bridgeProcess.hProcess);
-    if (main_.bridgeProcess.hThread != nullptr) CloseHandle(main_.bridgeProcess.hThread);
-    main_.bridgeProcess = PROCESS_INFORMATION{};
-
-    std::wstring commandLine = Cp932ToWide(bridgeCommandLine);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
     // No success test: a bridge that cannot start only means the frames below are lost.
-    if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &main_.bridgeProcess)) {
-        WaitForInputIdle(main_.bridgeProcess.hProcess, bridgeIdleTimeout);
-    } else {
-        main_.bridgeProcess = PROCESS_INFORMATION{};
-    }
+    bridge_.Start(bridgeCommandLine, bridgeIdleTimeout);
     SendFrame(SUB_SET_LAYER, TEXT_MAP_LAYER);
-    main_.bridgeWindow = FindWindowW(nullptr, Cp932ToWide(kBridgeWindowTitle).c_str());
-    main_.bridgeRunning = 1;
-    SendFrame(SUB_OBJECT_NAME, main_.storedMapObject);
+    bridge_.setWindow(FindWindowW(nullptr, cp932ToWide(kBridgeWindowTitle).c_str()));
+    bridge_.setRunning();
+    SendFrame(SUB_OBJECT_NAME, storedMapObject_);
     SendFrame(SUB_INIT_MAP, "");
-    HWND editor = FindWindowW(nullptr, Cp932ToWide(kEditorWindowTitle).c_str());
+    HWND editor = FindWindowW(nullptr, cp932ToWide(kEditorWindowTitle).c_str());
     if (editor != nullptr) SetForegroundWindow(editor);
 }
 
-void MapLink::CloseBridge() {
-    if (main_.bridgeWindow == nullptr) return;
-    PostMessageW(main_.bridgeWindow, WM_CLOSE, 0, 0);
-    main_.bridgeWindow = nullptr;
-    if (main_.bridgeProcess.hProcess == nullptr) return;
-    // Bounded: a bridge that does not end must not hang the editor; it is left to end by itself.
-    WaitForSingleObject(main_.bridgeProcess.hProcess, main_.bridgeCloseTimeout);
-    CloseHandle(main_.bridgeProcess.hProcess);
-    if (main_.bridgeProcess.hThread != nullptr) CloseHandle(main_.bridgeProcess.hThread);
-    main_.bridgeProcess = PROCESS_INFORMATION{};
-}
-
 void MapLink::ShowOnMap() {
-    if (main_.bridgeRunning == 0) StartBridge();
+    if (!bridge_.running()) StartBridge();
     SendFrame(SUB_DELETE_TEXT, "");
-    HWND list = main_.mainList.window;
-    const PointDocument& document = main_.document;
+    HWND list = host_.mainListWindow();
+    const PointDocument& document = host_.document();
     for (int row =
              static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
          row >= 0; row = static_cast<int>(
@@ -100,22 +83,22 @@ void MapLink::ShowOnMap() {
 void MapLink::OnMapEvent(WPARAM, LPARAM) {
     SendFrame(SUB_GET_MARK_LAT, "");
     SendFrame(SUB_GET_MARK_LON, "");
-    EnableWindow(main_.longitudeBox, TRUE);
-    EnableWindow(main_.latitudeBox, TRUE);
-    EnableWindow(GetDlgItem(main_.window, IDC_CAPTURE), TRUE);
+    EnableWindow(host_.longitudeBox(), TRUE);
+    EnableWindow(host_.latitudeBox(), TRUE);
+    EnableWindow(GetDlgItem(host_.window(), IDC_CAPTURE), TRUE);
 }
 
 void MapLink::OnMapReply(WPARAM wParam, LPARAM lParam) {
-    switch (findSubCode(main_.messages, static_cast<uint32_t>(wParam))) {
+    switch (findSubCode(messages_, static_cast<uint32_t>(wParam))) {
     case SUB_TEXT_START:
         replyLength_ = 0;
-        main_.replyText[0] = '\0';
+        replyText_[0] = '\0';
         break;
     case SUB_TEXT_CHAR:
         // Replies carry only digits and "/": the low byte is the whole character.
         if (replyLength_ < kMaxFrameTextBytes) {
-            main_.replyText[replyLength_++] = static_cast<char>(lParam & 0xFF);
-            main_.replyText[replyLength_] = '\0';
+            replyText_[replyLength_++] = static_cast<char>(lParam & 0xFF);
+            replyText_[replyLength_] = '\0';
         }
         break;
     case SUB_GET_MARK_LAT:
@@ -133,6 +116,6 @@ void MapLink::OnMapReply(WPARAM wParam, LPARAM lParam) {
 // position: the captured text becomes empty, which capture refuses.
 void MapLink::TakeCapturedCoord(SubCode which) {
     char* captured = which == SUB_GET_MARK_LAT ? capturedLatitude : capturedLongitude;
-    if (mapTextToCapturedCoord(main_.replyText, captured, sizeof capturedLatitude) < 0) captured[0] = '\0';
-    SetWindowTextCp932(which == SUB_GET_MARK_LAT ? main_.latitudeBox : main_.longitudeBox, captured);
+    if (mapTextToCapturedCoord(replyText_, captured, sizeof capturedLatitude) < 0) captured[0] = '\0';
+    SetWindowTextCp932(which == SUB_GET_MARK_LAT ? host_.latitudeBox() : host_.longitudeBox(), captured);
 }

@@ -1,23 +1,22 @@
 // Capture position: the last mark position received becomes a new last point.
-#include "main_window.h"
 #include "map_link.h"
 #include "editor_texts.h"
-#include "message_box_notifier.h"
+#include "message_notifier.h"
 #include "point_messages.h"
 
 #include <cstdio>
 
 void MapLink::CapturePosition() {
-    if (main_.bridgeRunning == 0) StartBridge();
+    if (!bridge_.running()) StartBridge();
     if (capturedLatitude[0] == '\0' || capturedLongitude[0] == '\0') return;
-    PointDocument& document = main_.document;
+    PointDocument& document = host_.document();
     if (document.count() >= kMaxPoints) {
         char text[64];
         std::snprintf(text, sizeof text, MSG_TOO_MANY_POINTS_FORMAT, kMaxPoints);
-        ShowEditorMessage(text);
+        showMessage(text);
         return;
     }
-    HWND list = main_.mainList.window;
+    HWND list = host_.mainListWindow();
     LVITEMW clear = {};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
@@ -27,11 +26,10 @@ void MapLink::CapturePosition() {
     document.setName(position, TEXT_CAPTURED_POINT_NAME);
     document.setLatitude(position, capturedLatitude);
     document.setLongitude(position, capturedLongitude);
-    ReadRowTexts(document, position, main_.scratchRow);
-    main_.InsertPointRow(position, main_.scratchRow);
-    main_.SelectRow(position);
+    host_.InsertDocumentRow(position);
+    host_.SelectRow(position);
     SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(position), FALSE);
-    main_.UpdateStatusLine();
+    host_.UpdateStatusLine();
     InvalidateRect(list, nullptr, TRUE);
     UpdateWindow(list);
 }

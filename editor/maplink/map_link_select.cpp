@@ -1,5 +1,4 @@
 // Select map (menu 地図 > 選択): the bridge is restarted only when the choice changed.
-#include "main_window.h"
 #include "map_link.h"
 
 #include "text_bytes.h"
@@ -7,9 +6,9 @@
 #include <cstring>
 
 void MapLink::SelectMap() {
-    if (dialog_.Show(main_.window) != IDOK) return;
-    if (std::strcmp(dialog_.result, main_.storedMapObject) == 0) return;
-    CloseBridge();
-    copyInto(main_.storedMapObject, dialog_.result);
+    if (dialog_.Show(host_.window()) != IDOK) return;
+    if (std::strcmp(dialog_.result, storedMapObject_) == 0) return;
+    bridge_.Close();
+    copyInto(storedMapObject_, dialog_.result);
     StartBridge();
 }

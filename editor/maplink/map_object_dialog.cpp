@@ -1,10 +1,11 @@
 #include "map_object_dialog.h"
-#include "dialog_owner.h"
+#include "window_object.h"
 
 #include "editor_texts.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -79,7 +80,7 @@ INT_PTR MapObjectDialog::Show(HWND parent) {
 }
 
 INT_PTR CALLBACK MapObjectDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MapObjectDialog* self = DialogOwner(window, message, lParam, &MapObjectDialog::window_);
+    MapObjectDialog* self = DialogObject(window, message, lParam, &MapObjectDialog::window_);
     return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
@@ -128,7 +129,7 @@ void MapObjectDialog::OnCommand(int id) {
 void MapObjectDialog::FillList() {
     SendMessageW(List(), LB_RESETCONTENT, 0, 0);
     for (int i = 0; i < count && names[i][0] != '\0'; ++i) {
-        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp932ToWide(names[i]).c_str()));
+        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cp932ToWide(names[i]).c_str()));
     }
 }
 
@@ -149,7 +150,7 @@ void MapObjectDialog::OnAdd() {
     char name[kMapObjectNameBytes];
     GetWindowTextCp932(edit, name, sizeof name);
     if (name[0] != '\0') {
-        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp932ToWide(name).c_str()));
+        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cp932ToWide(name).c_str()));
         char valueName[16];
         ValueName(count, valueName);
         store_.WriteString(valueName, name);

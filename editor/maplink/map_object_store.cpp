@@ -1,7 +1,8 @@
 #include "map_object_store.h"
 
 #include "editor_texts.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstring>
 #include <string>
@@ -9,7 +10,7 @@
 MapObjectStore::MapObjectStore(const char* productName) {
     std::string key = TEXT_REGISTRY_KEY_PREFIX;
     key += productName;
-    subkey_ = Cp932ToWide(key.c_str());
+    subkey_ = cp932ToWide(key.c_str());
 }
 
 MapObjectStore::MapObjectStore(HKEY root, const wchar_t* subkey) : root_(root), subkey_(subkey) {}
@@ -31,7 +32,7 @@ void MapObjectStore::ReadString(const char* name, char (&out)[kMapObjectNameByte
     out[0] = '\0';
     HKEY key = Open(KEY_QUERY_VALUE, false);
     if (key == nullptr) return;
-    std::wstring valueName = Cp932ToWide(name);
+    std::wstring valueName = cp932ToWide(name);
     // The value's size first: a longer name is read whole and then cut, never taken as absent.
     DWORD type = 0;
     DWORD bytes = 0;
@@ -46,7 +47,7 @@ void MapObjectStore::ReadString(const char* name, char (&out)[kMapObjectNameByte
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return;
     wide.resize(bytes / sizeof(wchar_t)); // the stored text may lack its terminator
     // A longer name is cut at 255 bytes without splitting a character.
-    WideToCp932(wide.c_str(), out);
+    wideToCp932Cut(wide.c_str(), out);
 }
 
 DWORD MapObjectStore::ReadNumber(const char* name) const {
@@ -55,7 +56,7 @@ DWORD MapObjectStore::ReadNumber(const char* name) const {
     DWORD value = 0;
     DWORD type = 0;
     DWORD bytes = sizeof value;
-    LONG status = RegQueryValueExW(key, Cp932ToWide(name).c_str(), nullptr, &type,
+    LONG status = RegQueryValueExW(key, cp932ToWide(name).c_str(), nullptr, &type,
                                    reinterpret_cast<BYTE*>(&value), &bytes);
     Close(key);
     if (status != ERROR_SUCCESS || type != REG_DWORD || bytes != sizeof value) return 0;
@@ -65,10 +66,10 @@ DWORD MapObjectStore::ReadNumber(const char* name) const {
 int MapObjectStore::WriteString(const char* name, const char* text) const {
     HKEY key = Open(KEY_SET_VALUE, true);
     if (key == nullptr) return -1;
-    std::wstring wide = Cp932ToWide(text);
+    std::wstring wide = cp932ToWide(text);
     // The terminating zero is counted in the stored length.
     DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
-    LONG status = RegSetValueExW(key, Cp932ToWide(name).c_str(), 0, REG_SZ,
+    LONG status = RegSetValueExW(key, cp932ToWide(name).c_str(), 0, REG_SZ,
                                  reinterpret_cast<const BYTE*>(wide.c_str()), bytes);
     Close(key);
     return status == ERROR_SUCCESS ? 0 : -1;
@@ -77,7 +78,7 @@ int MapObjectStore::WriteString(const char* name, const char* text) const {
 int MapObjectStore::WriteNumber(const char* name, DWORD value) const {
     HKEY key = Open(KEY_SET_VALUE, true);
     if (key == nullptr) return -1;
-    LONG status = RegSetValueExW(key, Cp932ToWide(name).c_str(), 0, REG_DWORD,
+    LONG status = RegSetValueExW(key, cp932ToWide(name).c_str(), 0, REG_DWORD,
                                  reinterpret_cast<const BYTE*>(&value), sizeof value);
     Close(key);
     return status == ERROR_SUCCESS ? 0 : -1;
@@ -86,7 +87,7 @@ int MapObjectStore::WriteNumber(const char* name, DWORD value) const {
 int MapObjectStore::DeleteValue(const char* name) const {
     HKEY key = Open(KEY_SET_VALUE, false);
     if (key == nullptr) return -1;
-    LONG status = RegDeleteValueW(key, Cp932ToWide(name).c_str());
+    LONG status = RegDeleteValueW(key, cp932ToWide(name).c_str());
     Close(key);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? 0 : -1;
 }

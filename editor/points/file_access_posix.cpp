@@ -1,5 +1,5 @@
 #include "buffered_writer.h"
-#include "cp932_utf8.h"
+#include "cp932_text.h"
 #include "file_access.h"
 
 #include <cerrno>

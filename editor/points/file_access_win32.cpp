@@ -1,4 +1,5 @@
 #include "buffered_writer.h"
+#include "cp932_text.h"
 #include "file_access.h"
 
 #include <string>
@@ -8,12 +9,7 @@ namespace {
 
 // Core paths are cp932 whatever the system's code page.
 std::wstring widePath(const char* path) {
-    int n = MultiByteToWideChar(932, 0, path, -1, nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(932, 0, path, -1, &wide[0], n);
-    wide.resize(static_cast<size_t>(n - 1));
-    return wide;
+    return cp932ToWide(path);
 }
 
 FileError causeOf(DWORD err) {

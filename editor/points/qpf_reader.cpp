@@ -196,7 +196,7 @@ bool hasQpfExtension(const char* path) {
     // Walk by characters: 0x5C can be the trail byte of a double-byte character.
     const char* element = path;
     for (const char* p = path; *p != '\0'; ++p) {
-        if (isLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
+        if (isCp932LeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
             ++p;
         } else if (*p == '\\' || *p == '/') {
             element = p + 1;

@@ -6,31 +6,10 @@ namespace {
 
 // Length of the character starting at `p`: 2 for a lead byte followed by a trail byte.
 size_t charLength(const char* p) {
-    return (isLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') ? 2 : 1;
+    return (isCp932LeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') ? 2 : 1;
 }
 
 } // namespace
-
-size_t fittingBytes(const char* text, size_t limit) {
-    // Scan from the start so that a trail byte is never taken for a lead byte.
-    for (size_t i = 0; i < limit;) {
-        if (isLeadByte(static_cast<unsigned char>(text[i]))) {
-            if (i + 1 == limit) return limit - 1;
-            i += 2;
-        } else {
-            ++i;
-        }
-    }
-    return limit;
-}
-
-size_t copyTruncated(char* destination, const char* text, size_t limit) {
-    size_t length = std::strlen(text);
-    size_t take = length > limit ? fittingBytes(text, limit) : length;
-    std::memmove(destination, text, take);
-    destination[take] = '\0';
-    return take;
-}
 
 size_t copyFieldValue(char* destination, const char* text, size_t limit) {
     static const char kFullWidthHash[] = "\x81\x94";

@@ -3,7 +3,8 @@
 #include "editor_texts.h"
 #include "main_window.h"
 #include "resource_ids.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstdio>
 #include <vector>
@@ -30,7 +31,7 @@ std::string VersionString(const std::vector<BYTE>& block, const wchar_t* name) {
     if (!VerQueryValueW(block.data(), path, reinterpret_cast<void**>(&value), &size) || value == nullptr) {
         return std::string();
     }
-    return WideToCp932(value);
+    return wideToCp932Lossy(value);
 }
 
 void OnInitAbout(HWND dialog) {
@@ -74,5 +75,5 @@ void RunAboutDialog(HWND owner) {
 }
 
 void MainWindow::ShowAboutDialog() {
-    RunAboutDialog(window);
+    RunAboutDialog(window_);
 }

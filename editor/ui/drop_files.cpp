@@ -2,7 +2,8 @@
 
 #include "editor_texts.h"
 #include "message_notifier.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <string>
 
@@ -17,7 +18,7 @@ bool TakeLastDroppedName(HDROP drop, char (&out)[kDroppedNameBytes + 1]) {
     }
     DragFinish(drop);
     if (count == 0) return false;
-    if (WideToCp932Exact(name.c_str(), out, sizeof out) > 0) return true;
+    if (wideToCp932Exact(name.c_str(), out, sizeof out) > 0) return true;
     showMessage(MSG_UNUSABLE_FILE_NAME);
     return false;
 }

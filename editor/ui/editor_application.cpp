@@ -3,7 +3,8 @@
 #include "editor_texts.h"
 #include "main_window.h"
 #include "message_box_notifier.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <commctrl.h>
 
@@ -31,7 +32,7 @@ bool EditorApplication::InitInstance(const wchar_t* commandLine) {
     // A path changed by the conversion would name another file: such a line opens nothing.
     std::wstring wide = commandLine != nullptr ? commandLine : L"";
     std::string line(wide.size() * 2 + 1, '\0');
-    if (WideToCp932Exact(wide.c_str(), &line[0], line.size()) < 0) {
+    if (wideToCp932Exact(wide.c_str(), &line[0], line.size()) < 0) {
         ShowEditorMessage(MSG_UNUSABLE_FILE_NAME);
         line.clear();
     }

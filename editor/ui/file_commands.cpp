@@ -11,9 +11,9 @@
 namespace {
 
 // saveFile, and the document is unmodified when it was written. 0 or -1 (told already).
-int writeDocument(PointDocument& document, const char* path) {
-    if (document.saveFile(path) != 0) return -1;
-    document.setModified(false);
+int writeDocument(PointDocument& document_, const char* path) {
+    if (document_.saveFile(path) != 0) return -1;
+    document_.setModified(false);
     return 0;
 }
 
@@ -21,42 +21,42 @@ int writeDocument(PointDocument& document, const char* path) {
 
 void MainWindow::OnFileOpen() {
     char chosen[kPathBytes];
-    if (!activeFileDialogs().choose(window, FileDialogKind::Open, fileFolder, chosen)) return;
-    copyInto(currentFilePath, chosen);
-    AcceptPath(currentFilePath);
+    if (!activeFileDialogs().choose(window_, FileDialogKind::Open, fileFolder_, chosen)) return;
+    copyInto(currentFilePath_, chosen);
+    AcceptPath(currentFilePath_);
     LoadCurrentFile();
     RefillMainList();
 }
 
 // Asks for a name, takes it as the current file and writes there: the Save As procedure.
 // 0 when written; -1 when cancelled or the write failed.
-static int saveUnderChosenName(MainWindow& w, FileDialogKind kind) {
+int MainWindow::SaveUnderChosenName(FileDialogKind kind) {
     char chosen[kPathBytes];
-    if (!activeFileDialogs().choose(w.window, kind, w.fileFolder, chosen)) return -1;
-    copyInto(w.currentFilePath, chosen);
-    w.AcceptPath(w.currentFilePath);
-    w.UpdateStatusLine();
-    return writeDocument(w.document, w.saveTargetPath);
+    if (!activeFileDialogs().choose(window_, kind, fileFolder_, chosen)) return -1;
+    copyInto(currentFilePath_, chosen);
+    AcceptPath(currentFilePath_);
+    UpdateStatusLine();
+    return writeDocument(document_, saveTargetPath_);
 }
 
 void MainWindow::OnFileSave() {
-    if (!document.isModified()) return;
-    if (saveTargetPath[0] != '\0') {
-        writeDocument(document, saveTargetPath);
+    if (!document_.isModified()) return;
+    if (saveTargetPath_[0] != '\0') {
+        writeDocument(document_, saveTargetPath_);
         return;
     }
-    saveUnderChosenName(*this, FileDialogKind::Save);
+    SaveUnderChosenName(FileDialogKind::Save);
 }
 
 void MainWindow::OnFileSaveAs() {
-    saveUnderChosenName(*this, FileDialogKind::SaveAs);
+    SaveUnderChosenName(FileDialogKind::SaveAs);
 }
 
 bool MainWindow::QueryClose() {
-    if (!document.isModified()) return true;
+    if (!document_.isModified()) return true;
     char question[kPathBytes + 64];
-    if (saveTargetPath[0] != '\0') {
-        std::strcpy(question, currentFilePath);
+    if (saveTargetPath_[0] != '\0') {
+        std::strcpy(question, currentFilePath_);
         std::strcat(question, MSG_CLOSE_MODIFIED);
     } else {
         std::strcpy(question, MSG_CLOSE_NEW_FILE);
@@ -66,8 +66,8 @@ bool MainWindow::QueryClose() {
     case IDYES: {
         // The points are thrown away only once they are safely written: a cancelled save
         // dialog or a failed write keeps the window open and the document modified.
-        int written = saveTargetPath[0] != '\0' ? writeDocument(document, saveTargetPath)
-                                                : saveUnderChosenName(*this, FileDialogKind::SaveAs);
+        int written = saveTargetPath_[0] != '\0' ? writeDocument(document_, saveTargetPath_)
+                                                : SaveUnderChosenName(FileDialogKind::SaveAs);
         return written == 0;
     }
     case IDNO:
@@ -80,14 +80,14 @@ bool MainWindow::QueryClose() {
 void MainWindow::OnFileImport() {
     LayoutImportScreen();
     char chosen[kPathBytes];
-    if (!activeFileDialogs().choose(window, FileDialogKind::Import, importFolder, chosen)) return;
-    FolderOfPath(chosen, importFolder, sizeof importFolder);
+    if (!activeFileDialogs().choose(window_, FileDialogKind::Import, importFolder_, chosen)) return;
+    FolderOfPath(chosen, importFolder_, sizeof importFolder_);
     LoadImportList(chosen);
 }
 
 void MainWindow::LoadImportList(const char* path) {
     // On failure the message has been shown and the import document keeps its points; the
     // rows are rebuilt from it either way.
-    if (importList.document.loadFile(path) == 0) copyInto(importList.importPath, path);
-    importList.Refill();
+    if (importList_.document.loadFile(path) == 0) copyInto(importList_.importPath, path);
+    importList_.Refill();
 }

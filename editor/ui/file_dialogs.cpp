@@ -2,7 +2,8 @@
 
 #include "editor_texts.h"
 #include "message_notifier.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <commdlg.h>
 #include <string>
@@ -11,7 +12,7 @@ namespace {
 
 // "name|pattern|name|pattern||" with "|" standing for the terminators the dialog wants.
 std::wstring dialogFilter(const char* filter) {
-    std::wstring wide = Cp932ToWide(filter);
+    std::wstring wide = cp932ToWide(filter);
     for (wchar_t& c : wide) {
         if (c == L'|') c = L'\0';
     }
@@ -35,7 +36,7 @@ class SystemFileDialogs : public FileDialogs {
   public:
     bool choose(HWND owner, FileDialogKind kind, const char* folder, char (&path)[kPathBytes]) override {
         std::wstring filter = dialogFilter(filterOf(kind));
-        std::wstring initial = Cp932ToWide(folder);
+        std::wstring initial = cp932ToWide(folder);
         wchar_t file[MAX_PATH * 2] = L"";
         OPENFILENAMEW ofn = {};
         ofn.lStructSize = sizeof ofn;
@@ -53,7 +54,7 @@ class SystemFileDialogs : public FileDialogs {
         BOOL chosen = opening ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
         if (!chosen) return false;
         // Paths are cp932 throughout the editor: a name cp932 cannot spell cannot be used.
-        if (WideToCp932Exact(file, path, kPathBytes) < 0) {
+        if (wideToCp932Exact(file, path, kPathBytes) < 0) {
             showMessage(MSG_UNUSABLE_FILE_NAME);
             return false;
         }

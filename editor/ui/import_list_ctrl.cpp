@@ -103,7 +103,7 @@ LRESULT ImportListCtrl::OnLButtonUp(UINT message, WPARAM wParam, LPARAM lParam) 
     ClientToScreen(window, &onScreen);
     RECT mainList = owner_->MainListScreenRect();
     if (PtInRect(&mainList, onScreen)) {
-        HWND target = owner_->mainList.window;
+        HWND target = owner_->mainList().window;
         LVHITTESTINFO hit = {};
         hit.pt = onScreen;
         ScreenToClient(target, &hit.pt);
@@ -121,8 +121,3 @@ void ImportListCtrl::OnDropFiles(HDROP drop) {
     if (TakeLastDroppedName(drop, name)) owner_->LoadImportList(name);
 }
 
-RECT MainWindow::MainListScreenRect() const {
-    RECT rect = {};
-    GetWindowRect(mainList.window, &rect);
-    return rect;
-}

@@ -4,7 +4,8 @@
 #include "field_conversions.h"
 #include "point_document.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <commctrl.h>
 
@@ -22,7 +23,7 @@ const Column kColumns[kListColumnCount] = {
 };
 
 void SetCell(HWND list, int row, int column, const char* text) {
-    std::wstring wide = Cp932ToWide(text);
+    std::wstring wide = cp932ToWide(text);
     LVITEMW item = {};
     item.iSubItem = column;
     item.pszText = &wide[0];
@@ -40,7 +41,7 @@ void SetSubItems(HWND list, int row, const RowTexts& texts) {
 // The row's first column: the name, and the image of its mark. `name` holds the text for
 // as long as the item is used.
 LVITEMW FirstColumn(int row, const RowTexts& texts, std::wstring& name) {
-    name = Cp932ToWide(texts.name);
+    name = cp932ToWide(texts.name);
     LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = row;
@@ -92,7 +93,7 @@ std::wstring ListCellText(HWND list, int row, int column) {
 }
 
 void GetListText(HWND list, int row, int column, char* out, size_t size) {
-    WideToCp932(ListCellText(list, row, column).c_str(), out, size);
+    wideToCp932Cut(ListCellText(list, row, column).c_str(), out, size);
 }
 
 void StylePointList(HWND list, HIMAGELIST normalMarks, HIMAGELIST smallMarks, COLORREF background,
@@ -106,7 +107,7 @@ void StylePointList(HWND list, HIMAGELIST normalMarks, HIMAGELIST smallMarks, CO
     SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, background);
     SendMessageW(list, LVM_SETTEXTCOLOR, 0, text);
     for (int i = 0; i < kListColumnCount; ++i) {
-        std::wstring header = Cp932ToWide(kColumns[i].header);
+        std::wstring header = cp932ToWide(kColumns[i].header);
         LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.fmt = LVCFMT_LEFT;

@@ -3,30 +3,36 @@
 
 #include "editor_texts.h"
 #include "resource_ids.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstdio>
 
 void MainWindow::RefillMainList() {
-    SendMessageW(mainList.window, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(mainList_.window, LVM_DELETEALLITEMS, 0, 0);
     for (int i = 0; i < kMaxPoints; ++i) {
-        if (!document.isUsed(i)) continue;
-        ReadRowTexts(document, i, scratchRow);
-        InsertPointRow(i, scratchRow);
+        if (!document_.isUsed(i)) continue;
+        ReadRowTexts(document_, i, scratchRow_);
+        InsertPointRow(i, scratchRow_);
     }
     UpdateStatusLine();
-    UpdateWindow(mainList.window);
+    UpdateWindow(mainList_.window);
 }
 
 void MainWindow::InsertPointRow(int row, const RowTexts& texts) {
-    InsertListRow(mainList.window, row, texts);
+    InsertListRow(mainList_.window, row, texts);
+}
+
+void MainWindow::InsertDocumentRow(int row) {
+    ReadRowTexts(document_, row, scratchRow_);
+    InsertPointRow(row, scratchRow_);
 }
 
 void MainWindow::SelectRow(int row) {
     LVITEMW item = {};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(mainList.window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+    SendMessageW(mainList_.window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&item));
 }
 
@@ -34,19 +40,25 @@ void MainWindow::CheckAllRows(bool checked) {
     LVITEMW item = {};
     item.stateMask = LVIS_STATEIMAGEMASK;
     item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    for (int row = 0; row < document.count(); ++row) {
-        SendMessageW(mainList.window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+    for (int row = 0; row < document_.count(); ++row) {
+        SendMessageW(mainList_.window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&item));
     }
 }
 
 void MainWindow::OnMainListClick() {
     int row = static_cast<int>(
-        SendMessageW(mainList.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (row < 0) return;
-    EnableWindow(GetDlgItem(window, IDC_SHOW_ON_MAP), TRUE);
+    EnableWindow(GetDlgItem(window_, IDC_SHOW_ON_MAP), TRUE);
     SelectRow(row);
     char text[32];
     std::snprintf(text, sizeof text, TEXT_ROW_NUMBER_FORMAT, row + 1);
-    SendMessageW(statusBar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(Cp932ToWide(text).c_str()));
+    SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(cp932ToWide(text).c_str()));
+}
+
+RECT MainWindow::MainListScreenRect() const {
+    RECT rect = {};
+    GetWindowRect(mainList_.window, &rect);
+    return rect;
 }

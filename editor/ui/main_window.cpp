@@ -2,10 +2,13 @@
 // notification to its handler, initialisation, closing and destruction.
 #include "main_window.h"
 
+#include "maplink_protocol.h"
+
 #include "editor_texts.h"
 #include "message_box_notifier.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
+#include "window_object.h"
 
 #include <windowsx.h>
 
@@ -22,7 +25,7 @@ constexpr int kImportDisplayLimit = 100;
 INT_PTR MainWindow::RunModal() {
     modal_ = true;
     t_creating = this;
-    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), parent,
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), parent_,
                                      DialogProc, reinterpret_cast<LPARAM>(this));
     t_creating = nullptr;
     return result;
@@ -31,40 +34,31 @@ INT_PTR MainWindow::RunModal() {
 HWND MainWindow::CreateModeless() {
     modal_ = false;
     t_creating = this;
-    HWND created = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), parent,
+    HWND created = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), parent_,
                                       DialogProc, reinterpret_cast<LPARAM>(this));
     t_creating = nullptr;
     return created;
 }
 
 void MainWindow::EndMainWindow() {
-    if (window == nullptr) return;
+    if (window_ == nullptr) return;
     if (modal_) {
-        EndDialog(window, IDCANCEL);
+        EndDialog(window_, IDCANCEL);
     } else {
-        DestroyWindow(window);
+        DestroyWindow(window_);
     }
 }
 
-INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (self == nullptr) {
-        self = message == WM_INITDIALOG ? reinterpret_cast<MainWindow*>(lParam) : t_creating;
-        if (self == nullptr) return FALSE;
-        t_creating = nullptr;
-        self->window = window;
-        SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-    }
+INT_PTR CALLBACK MainWindow::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainWindow* self = DialogObject(dialog, message, lParam, &MainWindow::window_, t_creating);
+    if (self == nullptr) return FALSE;
     INT_PTR handled = self->HandleMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, DWLP_USER, 0);
-        self->window = nullptr;
-    }
+    if (message == WM_NCDESTROY) self->window_ = nullptr;
     return handled;
 }
 
 INT_PTR MainWindow::Result(LRESULT result) {
-    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    SetWindowLongPtrW(window_, DWLP_MSGRESULT, result);
     return TRUE;
 }
 
@@ -87,13 +81,13 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return TRUE;
     case WM_PAINT:
-        if (!IsIconic(window)) return FALSE;
+        if (!IsIconic(window_)) return FALSE;
         OnPaint();
         return TRUE;
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(OnCtlColorDialog(reinterpret_cast<HDC>(wParam)));
     case WM_QUERYDRAGICON:
-        return reinterpret_cast<INT_PTR>(windowIcon);
+        return reinterpret_cast<INT_PTR>(windowIcon_);
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
@@ -108,10 +102,10 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDestroy();
         return FALSE;
     case UMSG_MAP_EVENT:
-        if (mapLink) mapLink->OnMapEvent(wParam, lParam);
+        if (mapLink_) mapLink_->OnMapEvent(wParam, lParam);
         return TRUE;
     case UMSG_MAP_REPLY:
-        if (mapLink) mapLink->OnMapReply(wParam, lParam);
+        if (mapLink_) mapLink_->OnMapReply(wParam, lParam);
         return TRUE;
     default:
         return FALSE;
@@ -121,42 +115,42 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 BOOL MainWindow::OnInitDialog() {
     // In this order: the map link reads its settings before the messages are registered, the
     // minimum size is taken before the layout, the lists are styled before the first fill.
-    SetMessageOwner(window);
-    longitudeBox = GetDlgItem(window, IDC_LONGITUDE);
-    latitudeBox = GetDlgItem(window, IDC_LATITUDE);
-    mainList.Attach(GetDlgItem(window, IDC_MAIN_LIST), document);
-    importList.Attach(GetDlgItem(window, IDC_IMPORT_LIST), *this);
-    importList.transferTo = [this](int targetRow) { TransferImportedPoints(targetRow); };
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowIcon));
+    SetMessageOwner(window_);
+    longitudeBox_ = GetDlgItem(window_, IDC_LONGITUDE);
+    latitudeBox_ = GetDlgItem(window_, IDC_LATITUDE);
+    mainList_.Attach(GetDlgItem(window_, IDC_MAIN_LIST), document_);
+    importList_.Attach(GetDlgItem(window_, IDC_IMPORT_LIST), *this);
+    importList_.transferTo = [this](int targetRow) { TransferImportedPoints(targetRow); };
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowIcon_));
     // Product name and the stored map choice.
-    copyInto(productName, TEXT_PRODUCT_NAME);
-    if (mapLink) mapLink->ReadSettings();
+    copyInto(productName_, TEXT_PRODUCT_NAME);
+    if (mapLink_) mapLink_->ReadSettings();
     // The map link's registered messages.
-    registerMapLinkMessagesWithSystem(&messages);
+    if (mapLink_) mapLink_->RegisterMessages();
     CreateStatusBar();
     // The bridge program beside the editor, and its items in the 編集 popup.
     FindBridgeProgram();
     AppendMapMenuItems();
-    importList.displayLimit = kImportDisplayLimit;
+    importList_.displayLimit = kImportDisplayLimit;
     // Minimum size: the size the window has now.
     RECT outer = {};
-    GetWindowRect(window, &outer);
-    minWidth = outer.right - outer.left;
-    minHeight = outer.bottom - outer.top;
+    GetWindowRect(window_, &outer);
+    minWidth_ = outer.right - outer.left;
+    minHeight_ = outer.bottom - outer.top;
     // Capture is enabled once a position has arrived.
-    EnableWindow(GetDlgItem(window, IDC_CAPTURE), FALSE);
+    EnableWindow(GetDlgItem(window_, IDC_CAPTURE), FALSE);
     LoadMarkIcons();
-    dialogBackground = RGB(0, 0, 0);
-    dialogBrush = CreateSolidBrush(dialogBackground);
+    dialogBackground_ = RGB(0, 0, 0);
+    dialogBrush_ = CreateSolidBrush(dialogBackground_);
     LayoutEditScreen();
     // The coordinate boxes only display.
-    EnableWindow(longitudeBox, FALSE);
-    EnableWindow(latitudeBox, FALSE);
-    StylePointList(mainList.window, normalMarks, smallMarks, listBackground, listText);
-    StylePointList(importList.window, normalMarks, smallMarks, listBackground, listText);
+    EnableWindow(longitudeBox_, FALSE);
+    EnableWindow(latitudeBox_, FALSE);
+    StylePointList(mainList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
+    StylePointList(importList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
     // The file from the command line.
-    if (currentFilePath[0] != '\0') {
+    if (currentFilePath_[0] != '\0') {
         LoadCurrentFile();
         RefillMainList();
     }
@@ -164,7 +158,7 @@ BOOL MainWindow::OnInitDialog() {
     CenterOnScreen();
     // The controls exist now. (The size notification sent while the window is created comes
     // before the dialog procedure is attached, so it cannot arm the layout itself.)
-    resizeArmed = true;
+    resizeArmed_ = true;
     return TRUE;
 }
 
@@ -177,7 +171,7 @@ void MainWindow::OnCommand(int id) {
         // Enter closes nothing: a list being edited is not ended by a stray key.
         break;
     case IDM_APP_EXIT:
-        SendMessageW(window, WM_CLOSE, 0, 0);
+        SendMessageW(window_, WM_CLOSE, 0, 0);
         break;
     case IDM_FILE_OPEN:
         OnFileOpen();
@@ -201,10 +195,10 @@ void MainWindow::OnCommand(int id) {
         DeletePoints();
         break;
     case IDC_SHOW_ON_MAP:
-        if (mapLink) mapLink->ShowOnMap();
+        if (mapLink_) mapLink_->ShowOnMap();
         break;
     case IDC_CAPTURE:
-        if (mapLink) mapLink->CapturePosition();
+        if (mapLink_) mapLink_->CapturePosition();
         break;
     case IDM_EDIT_SHOW_ON_MAP:
         OnMapMenuItem(IDC_SHOW_ON_MAP);
@@ -225,7 +219,7 @@ void MainWindow::OnCommand(int id) {
         LayoutImportScreen();
         break;
     case IDM_MAP_SELECT:
-        if (mapLink) mapLink->SelectMap();
+        if (mapLink_) mapLink_->SelectMap();
         break;
     case IDM_APP_ABOUT:
         ShowAboutDialog();
@@ -237,7 +231,7 @@ void MainWindow::OnCommand(int id) {
 
 // The appended 編集 items do what their buttons do, and only while the button is enabled.
 void MainWindow::OnMapMenuItem(int buttonId) {
-    HWND button = GetDlgItem(window, buttonId);
+    HWND button = GetDlgItem(window_, buttonId);
     if (button == nullptr || !IsWindowEnabled(button)) return;
     OnCommand(buttonId);
 }
@@ -253,7 +247,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             return 0;
         case LVN_BEGINDRAG: {
             const auto& info = reinterpret_cast<const NMLISTVIEW&>(header);
-            mainList.OnBeginDrag(info.iItem, info.ptAction);
+            mainList_.OnBeginDrag(info.iItem, info.ptAction);
             return 0;
         }
         case LVN_COLUMNCLICK:
@@ -263,7 +257,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             return 0;
         }
     }
-    if (header.idFrom == IDC_IMPORT_LIST && header.code == LVN_BEGINDRAG) importList.OnBeginDrag();
+    if (header.idFrom == IDC_IMPORT_LIST && header.code == LVN_BEGINDRAG) importList_.OnBeginDrag();
     return 0;
 }
 
@@ -274,16 +268,14 @@ void MainWindow::OnClose() {
 
 void MainWindow::OnDestroy() {
     SetMessageOwner(nullptr);
-    CloseBridge();
+    if (mapLink_) mapLink_->Shutdown();
 }
 
 MainWindow::~MainWindow() {
-    if (window != nullptr) DestroyWindow(window);
-    mainList.Detach();
-    importList.Detach();
-    if (normalMarks != nullptr) ImageList_Destroy(normalMarks);
-    if (smallMarks != nullptr) ImageList_Destroy(smallMarks);
-    if (dialogBrush != nullptr) DeleteObject(dialogBrush);
-    if (bridgeProcess.hProcess != nullptr) CloseHandle(bridgeProcess.hProcess);
-    if (bridgeProcess.hThread != nullptr) CloseHandle(bridgeProcess.hThread);
+    if (window_ != nullptr) DestroyWindow(window_);
+    mainList_.Detach();
+    importList_.Detach();
+    if (normalMarks_ != nullptr) ImageList_Destroy(normalMarks_);
+    if (smallMarks_ != nullptr) ImageList_Destroy(smallMarks_);
+    if (dialogBrush_ != nullptr) DeleteObject(dialogBrush_);
 }

@@ -1,14 +1,15 @@
 // The editor's only top-level window: a resizable modal dialog (template 132, caption
 // "Markwerk") with the main point list, the import list, the editing buttons, the two
 // coordinate boxes, the map buttons and a status bar. It owns the main document and every
-// piece of state the file, point and map commands work on; that state is kept in plain
-// members so the commands in their own files reach it.
+// piece of state the file and point commands work on (the commands are its own members, in
+// files of their own); the map link serves it through MapLinkHost.
 #pragma once
 
+#include "file_dialogs.h"
 #include "import_list_ctrl.h"
 #include "list_rows.h"
 #include "map_link_hooks.h"
-#include "maplink_protocol.h"
+#include "map_link_host.h"
 #include "path_text.h"
 #include "point_document.h"
 #include "reorder_list_ctrl.h"
@@ -20,7 +21,10 @@
 
 #include <memory>
 
-class MainWindow {
+// Which of the two screens the window shows.
+enum class ScreenMode { Edit, Import };
+
+class MainWindow : public MapLinkHost {
   public:
     // `parent` is none for the editor; `commandLine` is cp932, without the program's name.
     MainWindow(HWND parent, const char* commandLine);
@@ -36,8 +40,9 @@ class MainWindow {
     // Window operations other parts use.
     void RefillMainList();
     void InsertPointRow(int row, const RowTexts& texts);
-    void SelectRow(int row);
-    void UpdateStatusLine();
+    void InsertDocumentRow(int row) override;
+    void SelectRow(int row) override;
+    void UpdateStatusLine() override;
     // A new icon of entry `index` (mark number - 1) of the 32 x 32 mark list; nullptr when
     // there is no such entry. The caller destroys it.
     HICON GetMarkIcon(int index) const;
@@ -73,52 +78,70 @@ class MainWindow {
     // Ends the window: the modal run returns, or the modeless window is destroyed.
     void EndMainWindow();
 
-    HWND window = nullptr;
-    HWND parent = nullptr;
-
-    // Members in the order the window builds them.
-    PointDocument document;
-    HWND statusBar = nullptr;
-    MapLinkMessages messages;
-    char replyText[kMaxFrameTextBytes + 1] = {};
-    PROCESS_INFORMATION bridgeProcess = {};
-    HWND bridgeWindow = nullptr;
-    HIMAGELIST smallMarks = nullptr;
-    HIMAGELIST normalMarks = nullptr;
-    RowTexts scratchRow = {};
-    BYTE screenMode = 0; // 0 edit screen, 1 import screen
-    char fileFolder[kPathBytes] = {};
-    COLORREF dialogBackground = RGB(0, 0, 0);
-    COLORREF listBackground = RGB(64, 128, 200);
-    COLORREF listText = RGB(255, 255, 255);
-    char currentFilePath[kPathBytes] = {};
-    char saveTargetPath[kPathBytes] = {};
-    HBRUSH dialogBrush = nullptr;
-    char productName[32] = {};
-    HWND longitudeBox = nullptr;
-    HWND latitudeBox = nullptr;
-    ReorderListCtrl mainList;
-    ImportListCtrl importList;
-    int bridgePresent = 0;
-    int bridgeRunning = 0;
-    int minWidth = 0;
-    int minHeight = 0;
-    char storedMapObject[256] = {};
-    // The map link (map object dialog, bridge start, show and capture); none yet.
-    std::unique_ptr<MapLinkHooks> mapLink;
-    HICON windowIcon = nullptr;
-    char importFolder[kPathBytes] = {};
-
-    // Set at the end of the first size notification, which arrives before the controls exist.
-    bool resizeArmed = false;
+    // What the map link and the tests look at.
+    HWND window() const override { return window_; }
+    HWND mainListWindow() const override { return mainList_.window; }
+    HWND latitudeBox() const override { return latitudeBox_; }
+    HWND longitudeBox() const override { return longitudeBox_; }
+    PointDocument& document() override { return document_; }
+    HWND statusBar() const { return statusBar_; }
+    ReorderListCtrl& mainList() { return mainList_; }
+    ImportListCtrl& importList() { return importList_; }
+    HIMAGELIST normalMarks() const { return normalMarks_; }
+    HIMAGELIST smallMarks() const { return smallMarks_; }
+    ScreenMode screenMode() const { return screenMode_; }
+    HICON windowIcon() const { return windowIcon_; }
+    const char* productName() const { return productName_; }
+    int minWidth() const { return minWidth_; }
+    int minHeight() const { return minHeight_; }
+    int bridgePresent() const { return bridgePresent_; }
+    const char* bridgePath() const { return bridgePath_; }
+    // The paths, as the file commands left them; settable before the window is created.
+    auto& fileFolder() { return fileFolder_; }
+    auto& importFolder() { return importFolder_; }
+    auto& currentFilePath() { return currentFilePath_; }
+    auto& saveTargetPath() { return saveTargetPath_; }
     // The folder the bridge program is looked for in: the executable's own folder unless set
     // before the window is created.
-    char editorFolder[kPathBytes] = {};
-    char bridgePath[kPathBytes] = {};
-    // How long the window's destruction waits for the bridge process to end.
-    DWORD bridgeCloseTimeout = 10000;
+    auto& editorFolder() { return editorFolder_; }
+    // The map link (a stand-in may take its place before the window is created).
+    MapLinkHooks* mapLink() { return mapLink_.get(); }
+    void UseMapLink(std::unique_ptr<MapLinkHooks> link) { mapLink_ = std::move(link); }
 
   private:
+    HWND window_ = nullptr;
+    HWND parent_ = nullptr;
+
+    // Members in the order the window builds them.
+    PointDocument document_;
+    HWND statusBar_ = nullptr;
+    HIMAGELIST smallMarks_ = nullptr;
+    HIMAGELIST normalMarks_ = nullptr;
+    RowTexts scratchRow_ = {};
+    ScreenMode screenMode_ = ScreenMode::Edit;
+    char fileFolder_[kPathBytes] = {};
+    COLORREF dialogBackground_ = RGB(0, 0, 0);
+    COLORREF listBackground_ = RGB(64, 128, 200);
+    COLORREF listText_ = RGB(255, 255, 255);
+    char currentFilePath_[kPathBytes] = {};
+    char saveTargetPath_[kPathBytes] = {};
+    HBRUSH dialogBrush_ = nullptr;
+    char productName_[32] = {};
+    HWND longitudeBox_ = nullptr;
+    HWND latitudeBox_ = nullptr;
+    ReorderListCtrl mainList_;
+    ImportListCtrl importList_;
+    int bridgePresent_ = 0;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
+    std::unique_ptr<MapLinkHooks> mapLink_;
+    HICON windowIcon_ = nullptr;
+    char importFolder_[kPathBytes] = {};
+    // Set at the end of the first size notification, which arrives before the controls exist.
+    bool resizeArmed_ = false;
+    char editorFolder_[kPathBytes] = {};
+    char bridgePath_[kPathBytes] = {};
+
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Result(LRESULT result);
@@ -145,8 +168,9 @@ class MainWindow {
     void FindBridgeProgram();
     void AppendMapMenuItems();
     void LoadMarkIcons();
-    void CloseBridge();
     void CenterOnScreen();
+    // Asks for a file name and saves there; -1 when no name was chosen or the save failed.
+    int SaveUnderChosenName(FileDialogKind kind);
 
     bool modal_ = false;
 };

@@ -9,8 +9,8 @@ void MainWindow::OnDropFiles(HDROP drop) {
     // A name the editor cannot hold opens nothing and changes nothing.
     if (!TakeLastDroppedName(drop, name)) return;
     // No question about unsaved changes: a drop replaces the points, as Open does.
-    copyInto(currentFilePath, name);
-    AcceptPath(currentFilePath);
+    copyInto(currentFilePath_, name);
+    AcceptPath(currentFilePath_);
     LoadCurrentFile();
     RefillMainList();
 }

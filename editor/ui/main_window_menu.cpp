@@ -4,7 +4,8 @@
 
 #include "editor_texts.h"
 #include "resource_ids.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 namespace {
 
@@ -13,30 +14,30 @@ constexpr int kEditPopup = 1;
 } // namespace
 
 void MainWindow::AppendMapMenuItems() {
-    HMENU menu = GetMenu(window);
-    if (menu == nullptr || bridgePresent != 1) return;
+    HMENU menu = GetMenu(window_);
+    if (menu == nullptr || bridgePresent_ != 1) return;
     HMENU edit = GetSubMenu(menu, kEditPopup);
     if (edit == nullptr) return;
     AppendMenuW(edit, MF_SEPARATOR, IDM_EDIT_MAP_SEPARATOR, nullptr);
-    AppendMenuW(edit, MF_STRING, IDM_EDIT_SHOW_ON_MAP, Cp932ToWide(TEXT_MENU_SHOW_ON_MAP).c_str());
-    AppendMenuW(edit, MF_STRING, IDM_EDIT_CAPTURE, Cp932ToWide(TEXT_MENU_CAPTURE).c_str());
+    AppendMenuW(edit, MF_STRING, IDM_EDIT_SHOW_ON_MAP, cp932ToWide(TEXT_MENU_SHOW_ON_MAP).c_str());
+    AppendMenuW(edit, MF_STRING, IDM_EDIT_CAPTURE, cp932ToWide(TEXT_MENU_CAPTURE).c_str());
 }
 
 void MainWindow::OnContextMenu(HWND from, int x, int y) {
-    if (from != mainList.window) return;
+    if (from != mainList_.window) return;
     // From the keyboard the request carries no position: the menu opens at the first
     // selected row, or at the list's corner.
     if (x == -1 && y == -1) {
         POINT at = {0, 0};
         int row = static_cast<int>(
-            SendMessageW(mainList.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         RECT rect = {};
         rect.left = LVIR_BOUNDS;
-        if (row >= 0 && SendMessageW(mainList.window, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+        if (row >= 0 && SendMessageW(mainList_.window, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                                      reinterpret_cast<LPARAM>(&rect))) {
             at = POINT{rect.left, rect.bottom};
         }
-        ClientToScreen(mainList.window, &at);
+        ClientToScreen(mainList_.window, &at);
         x = at.x;
         y = at.y;
     }
@@ -44,6 +45,6 @@ void MainWindow::OnContextMenu(HWND from, int x, int y) {
     HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
     if (menu == nullptr) return;
     HMENU edit = GetSubMenu(menu, kEditPopup);
-    if (edit != nullptr) TrackPopupMenu(edit, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+    if (edit != nullptr) TrackPopupMenu(edit, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, window_, nullptr);
     DestroyMenu(menu);
 }

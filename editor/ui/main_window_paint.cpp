@@ -2,18 +2,18 @@
 #include "main_window.h"
 
 HBRUSH MainWindow::OnCtlColorDialog(HDC dc) {
-    SetBkColor(dc, dialogBackground);
-    return dialogBrush;
+    SetBkColor(dc, dialogBackground_);
+    return dialogBrush_;
 }
 
 void MainWindow::OnPaint() {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    HDC dc = BeginPaint(window_, &paint);
+    SendMessageW(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client = {};
-    GetClientRect(window, &client);
+    GetClientRect(window_, &client);
     int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, windowIcon);
-    EndPaint(window, &paint);
+    DrawIcon(dc, x, y, windowIcon_);
+    EndPaint(window_, &paint);
 }

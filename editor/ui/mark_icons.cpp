@@ -4,7 +4,8 @@
 
 #include "editor_texts.h"
 #include "resource_ids.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstdio>
 
@@ -20,8 +21,8 @@ HICON LoadPlaceholder(int size) {
 } // namespace
 
 void MainWindow::LoadMarkIcons() {
-    normalMarks = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 4, 4);
-    smallMarks = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 4);
+    normalMarks_ = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 4, 4);
+    smallMarks_ = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 4);
     HICON placeholder = LoadPlaceholder(32);
     HICON smallPlaceholder = LoadPlaceholder(16);
     // The system would look for a bare file name beside the program first: the working
@@ -33,15 +34,15 @@ void MainWindow::LoadMarkIcons() {
     for (int n = 1; n <= kMarkCount; ++n) {
         char name[16];
         std::snprintf(name, sizeof name, TEXT_MARK_ICON_FORMAT, n);
-        std::wstring file = prefix + Cp932ToWide(name);
+        std::wstring file = prefix + cp932ToWide(name);
         HICON icon = static_cast<HICON>(LoadImageW(nullptr, file.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
         // The small list takes the file's own 16 x 16 picture when it has one.
         HICON smallIcon =
             icon != nullptr
                 ? static_cast<HICON>(LoadImageW(nullptr, file.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE))
                 : nullptr;
-        ImageList_ReplaceIcon(normalMarks, -1, icon != nullptr ? icon : placeholder);
-        ImageList_ReplaceIcon(smallMarks, -1,
+        ImageList_ReplaceIcon(normalMarks_, -1, icon != nullptr ? icon : placeholder);
+        ImageList_ReplaceIcon(smallMarks_, -1,
                               smallIcon != nullptr ? smallIcon : (icon != nullptr ? icon : smallPlaceholder));
         if (icon != nullptr) DestroyIcon(icon);
         if (smallIcon != nullptr) DestroyIcon(smallIcon);
@@ -51,6 +52,6 @@ void MainWindow::LoadMarkIcons() {
 }
 
 HICON MainWindow::GetMarkIcon(int index) const {
-    if (normalMarks == nullptr || index < 0 || index >= ImageList_GetImageCount(normalMarks)) return nullptr;
-    return ImageList_GetIcon(normalMarks, index, ILD_NORMAL);
+    if (normalMarks_ == nullptr || index < 0 || index >= ImageList_GetImageCount(normalMarks_)) return nullptr;
+    return ImageList_GetIcon(normalMarks_, index, ILD_NORMAL);
 }

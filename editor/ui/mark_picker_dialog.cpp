@@ -1,5 +1,5 @@
 #include "mark_picker_dialog.h"
-#include "dialog_owner.h"
+#include "window_object.h"
 
 #include "edit_dialog_ids.h"
 
@@ -41,7 +41,7 @@ int MarkPickerDialog::Run(HWND owner, const POINT* anchor) {
 }
 
 INT_PTR CALLBACK MarkPickerDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    MarkPickerDialog* self = DialogOwner(dialog, message, lParam, &MarkPickerDialog::hwnd_);
+    MarkPickerDialog* self = DialogObject(dialog, message, lParam, &MarkPickerDialog::window_);
     return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
@@ -63,7 +63,7 @@ INT_PTR MarkPickerDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 BOOL MarkPickerDialog::OnInitDialog() {
     PlaceAtAnchor();
     for (int mark = 1; mark <= kPickerMarkCount; ++mark) {
-        HWND button = GetDlgItem(hwnd_, MarkButtonId(mark));
+        HWND button = GetDlgItem(window_, MarkButtonId(mark));
         if (button == nullptr) continue;
         EnableWindow(button, mark <= selectableMax_);
         HICON icon = icons_ ? icons_(mark - 1) : nullptr;
@@ -82,7 +82,7 @@ BOOL MarkPickerDialog::OnInitDialog() {
 void MarkPickerDialog::PlaceAtAnchor() const {
     if (!hasAnchor_) return;
     RECT mine{};
-    GetWindowRect(hwnd_, &mine);
+    GetWindowRect(window_, &mine);
     int width = mine.right - mine.left;
     int height = mine.bottom - mine.top;
     MONITORINFO monitor{};
@@ -93,7 +93,7 @@ void MarkPickerDialog::PlaceAtAnchor() const {
                      std::min(static_cast<int>(anchor_.x), static_cast<int>(work.right) - width));
     int y = std::max(static_cast<int>(work.top),
                      std::min(static_cast<int>(anchor_.y), static_cast<int>(work.bottom) - height));
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int MarkPickerDialog::IconSizeFor(HWND button) const {
@@ -112,7 +112,7 @@ void MarkPickerDialog::OnCommand(int id, int code) {
     switch (id) {
     case IDOK:
     case IDCANCEL:
-        EndDialog(hwnd_, id);
+        EndDialog(window_, id);
         return;
     default:
         break;
@@ -128,7 +128,7 @@ void MarkPickerDialog::OnCommand(int id, int code) {
 void MarkPickerDialog::OnMarkClicked(int mark) {
     if (mark > selectableMax_) return;
     chosen_ = mark;
-    EndDialog(hwnd_, IDOK);
+    EndDialog(window_, IDOK);
 }
 
 void MarkPickerDialog::OnDestroy() {

@@ -35,7 +35,7 @@ class MarkPickerDialog {
     int IconSizeFor(HWND button) const;
     void PlaceAtAnchor() const;
 
-    HWND hwnd_ = nullptr;
+    HWND window_ = nullptr;
     MarkIconSource icons_;
     int selectableMax_;
     int chosen_ = 0;

@@ -1,7 +1,8 @@
 #include "message_box_notifier.h"
 
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstring>
 
@@ -14,7 +15,7 @@ HWND g_owner = nullptr;
 void TitleFromModulePath(const char* path, char* out, size_t size) {
     const char* name = path;
     for (const char* p = path; *p != '\0'; ++p) {
-        if (isLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
+        if (isCp932LeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
             ++p;
         } else if (*p == '\\' || *p == '/' || *p == ':') {
             name = p + 1;
@@ -35,7 +36,7 @@ const char* ApplicationTitle() {
         wchar_t module[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, module, MAX_PATH);
         char path[MAX_PATH * 2];
-        WideToCp932(module, path);
+        wideToCp932Cut(module, path);
         TitleFromModulePath(path, g_title, sizeof g_title);
     }
     return g_title;
@@ -44,7 +45,7 @@ const char* ApplicationTitle() {
 int ShowEditorMessage(const char* text, UINT type) {
     HWND owner = GetActiveWindow();
     if (owner == nullptr && IsWindow(g_owner)) owner = g_owner;
-    return MessageBoxW(owner, Cp932ToWide(text).c_str(), Cp932ToWide(ApplicationTitle()).c_str(), type);
+    return MessageBoxW(owner, cp932ToWide(text).c_str(), cp932ToWide(ApplicationTitle()).c_str(), type);
 }
 
 void SetMessageOwner(HWND window) {

@@ -15,7 +15,7 @@ bool IsSeparator(char c) {
 size_t FolderLength(const char* path) {
     size_t folder = 0;
     for (size_t i = 0; path[i] != '\0'; ++i) {
-        if (isLeadByte(static_cast<unsigned char>(path[i])) && path[i + 1] != '\0') {
+        if (isCp932LeadByte(static_cast<unsigned char>(path[i])) && path[i + 1] != '\0') {
             ++i;
         } else if (path[i] == '\\' || path[i] == '/' || (i == 1 && path[i] == ':')) {
             folder = i + 1;
@@ -63,7 +63,7 @@ void FolderWithOneBackslash(const char* modulePath, char* out, size_t size) {
     // End of the last character of the folder part that is not a backslash.
     size_t keep = 0;
     for (size_t i = 0; i < folder; ++i) {
-        if (isLeadByte(static_cast<unsigned char>(modulePath[i])) && i + 1 < folder) {
+        if (isCp932LeadByte(static_cast<unsigned char>(modulePath[i])) && i + 1 < folder) {
             keep = i + 2;
             ++i;
         } else if (modulePath[i] != '\\') {

@@ -49,81 +49,81 @@ void CopyImportedPoint(const PointDocument& source, int n, PointDocument& target
 } // namespace
 
 void MainWindow::ChangePoint() {
-    int row = NextSelectedRow(mainList.window, -1);
+    int row = NextSelectedRow(mainList_.window, -1);
     if (row < 0) return;
     MarkIconSource icons = [this](int index) { return GetMarkIcon(index); };
     // After Cancel the row is rewritten with the same values; only a row without a point
     // (which the list never shows) is left alone.
-    if (EditPoint(window, document, icons, false, row) < 0) return;
+    if (EditPoint(window_, document_, icons, false, row) < 0) return;
     RefreshPointRow(row);
-    RepaintNow(mainList.window);
+    RepaintNow(mainList_.window);
 }
 
 void MainWindow::AddPoint() {
-    if (document.count() >= kMaxPoints) {
+    if (document_.count() >= kMaxPoints) {
         ShowTooManyPoints();
         return;
     }
-    int first = NextSelectedRow(mainList.window, -1);
+    int first = NextSelectedRow(mainList_.window, -1);
     int i = first < 0 ? 0 : first;
     MarkIconSource icons = [this](int index) { return GetMarkIcon(index); };
-    if (EditPoint(window, document, icons, true, i) == IDOK) {
-        ReadRowTexts(document, i, scratchRow);
-        InsertPointRow(i, scratchRow);
+    if (EditPoint(window_, document_, icons, true, i) == IDOK) {
+        ReadRowTexts(document_, i, scratchRow_);
+        InsertPointRow(i, scratchRow_);
         // Only the last selected row stays selected; with none selected, the new one is.
         int last = i;
-        for (int row = NextSelectedRow(mainList.window, -1); row >= 0;
-             row = NextSelectedRow(mainList.window, row)) {
-            SetRowState(mainList.window, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (int row = NextSelectedRow(mainList_.window, -1); row >= 0;
+             row = NextSelectedRow(mainList_.window, row)) {
+            SetRowState(mainList_.window, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
             last = row;
         }
-        SetRowState(mainList.window, last, LVIS_SELECTED, LVIS_SELECTED);
-        SendMessageW(mainList.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(last), FALSE);
+        SetRowState(mainList_.window, last, LVIS_SELECTED, LVIS_SELECTED);
+        SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(last), FALSE);
         UpdateStatusLine();
     }
-    RepaintNow(mainList.window);
+    RepaintNow(mainList_.window);
 }
 
 void MainWindow::DeletePoints() {
     int noted[kMaxPoints];
     int count = 0;
-    for (int row = NextSelectedRow(mainList.window, -1); row >= 0 && count < kMaxPoints;
-         row = NextSelectedRow(mainList.window, row)) {
+    for (int row = NextSelectedRow(mainList_.window, -1); row >= 0 && count < kMaxPoints;
+         row = NextSelectedRow(mainList_.window, row)) {
         noted[count++] = row;
     }
     for (int k = 0; k < count; ++k) {
         // Each removal moves the later noted rows up by one.
         int p = noted[k] - k;
-        SendMessageW(mainList.window, LVM_DELETEITEM, static_cast<WPARAM>(p), 0);
-        document.removeAt(p);
+        SendMessageW(mainList_.window, LVM_DELETEITEM, static_cast<WPARAM>(p), 0);
+        document_.removeAt(p);
         UpdateStatusLine();
         SelectRow(p);
     }
 }
 
 void MainWindow::TransferImportedPoints(int targetRow) {
-    int rows = static_cast<int>(SendMessageW(mainList.window, LVM_GETITEMCOUNT, 0, 0));
+    int rows = static_cast<int>(SendMessageW(mainList_.window, LVM_GETITEMCOUNT, 0, 0));
     int target = targetRow < 0 || targetRow > rows ? rows : targetRow;
-    const PointDocument& source = importList.document;
+    const PointDocument& source = importList_.document;
     bool full = false;
     // Each copy goes in front of the one before: the last selected import row ends up first.
-    for (int n = NextSelectedRow(importList.window, -1); n >= 0; n = NextSelectedRow(importList.window, n)) {
+    for (int n = NextSelectedRow(importList_.window, -1); n >= 0; n = NextSelectedRow(importList_.window, n)) {
         if (!source.isUsed(n)) continue;
-        if (document.insertBlank(target) < 0) {
+        if (document_.insertBlank(target) < 0) {
             full = true;
             break;
         }
-        CopyImportedPoint(source, n, document, target);
+        CopyImportedPoint(source, n, document_, target);
         // The row shows the copy as stored (its name cut to the editor's limit), so the row
         // and the point agree.
-        ReadRowTexts(document, target, scratchRow);
-        InsertPointRow(target, scratchRow);
+        ReadRowTexts(document_, target, scratchRow_);
+        InsertPointRow(target, scratchRow_);
     }
     UpdateStatusLine();
     if (full) ShowTooManyPoints();
 }
 
 void MainWindow::RefreshPointRow(int row) {
-    ReadRowTexts(document, row, scratchRow);
-    SetListRow(mainList.window, row, scratchRow);
+    ReadRowTexts(document_, row, scratchRow_);
+    SetListRow(mainList_.window, row, scratchRow_);
 }

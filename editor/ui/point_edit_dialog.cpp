@@ -1,14 +1,14 @@
 #include "point_edit_dialog.h"
-#include "dialog_owner.h"
+#include "window_object.h"
 
 #include "edit_dialog_ids.h"
 #include "field_conversions.h"
 #include "message_box_notifier.h"
 #include "point_document.h"
 #include "editor_texts.h"
-#include "point_text_input.h"
+#include "window_text.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
 
 #include <commctrl.h>
 
@@ -47,7 +47,7 @@ int PointEditDialog::Run(HWND owner) {
 }
 
 INT_PTR CALLBACK PointEditDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    PointEditDialog* self = DialogOwner(dialog, message, lParam, &PointEditDialog::hwnd_);
+    PointEditDialog* self = DialogObject(dialog, message, lParam, &PointEditDialog::window_);
     return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
@@ -93,32 +93,32 @@ void PointEditDialog::OnCommand(int id, int code) {
 
 BOOL PointEditDialog::OnInitDialog() {
     for (int k = 0; k < kTextBoxCount; ++k) {
-        SetItemCp932(hwnd_, textBoxes_[k].id, textBoxes_[k].value);
-        shownTexts_[k] = GetItemWide(hwnd_, textBoxes_[k].id);
+        SetItemCp932(window_, textBoxes_[k].id, textBoxes_[k].value);
+        shownTexts_[k] = GetItemWide(window_, textBoxes_[k].id);
     }
-    SetItemCp932(hwnd_, IDC_EDIT_DATE, values_.date);
-    SetItemCp932(hwnd_, IDC_EDIT_TIME, values_.time);
-    SetItemCp932(hwnd_, IDC_EDIT_COMMENT, "");
+    SetItemCp932(window_, IDC_EDIT_DATE, values_.date);
+    SetItemCp932(window_, IDC_EDIT_TIME, values_.time);
+    SetItemCp932(window_, IDC_EDIT_COMMENT, "");
 
-    EnableWindow(GetDlgItem(hwnd_, IDC_EDIT_DATE), FALSE);
-    EnableWindow(GetDlgItem(hwnd_, IDC_EDIT_TIME), FALSE);
-    EnableWindow(GetDlgItem(hwnd_, IDC_EDIT_COMMENT), FALSE);
+    EnableWindow(GetDlgItem(window_, IDC_EDIT_DATE), FALSE);
+    EnableWindow(GetDlgItem(window_, IDC_EDIT_TIME), FALSE);
+    EnableWindow(GetDlgItem(window_, IDC_EDIT_COMMENT), FALSE);
 
-    HWND sounds = GetDlgItem(hwnd_, IDC_EDIT_SOUND_LIST);
+    HWND sounds = GetDlgItem(window_, IDC_EDIT_SOUND_LIST);
     SendMessageW(sounds, CB_RESETCONTENT, 0, 0);
     for (int k = 0; PointDocument::soundNameAt(k)[0] != '\0'; ++k) {
         SendMessageW(sounds, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(Cp932ToWide(PointDocument::soundNameAt(k)).c_str()));
+                     reinterpret_cast<LPARAM>(cp932ToWide(PointDocument::soundNameAt(k)).c_str()));
     }
     values_.soundIndex = PointDocument::soundIndexOfCode(values_.soundCode);
     SendMessageW(sounds, CB_SETCURSEL, static_cast<WPARAM>(values_.soundIndex), 0);
 
     bool enabled = values_.directionEnabled == 1;
-    CheckDlgButton(hwnd_, IDC_EDIT_DIRECTION_ON, enabled ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hwnd_, IDC_EDIT_DIRECTION_OFF, enabled ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(window_, IDC_EDIT_DIRECTION_ON, enabled ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window_, IDC_EDIT_DIRECTION_OFF, enabled ? BST_UNCHECKED : BST_CHECKED);
 
-    HWND spin = GetDlgItem(hwnd_, IDC_EDIT_MARK_SPIN);
-    SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, IDC_EDIT_MARK_NUMBER)), 0);
+    HWND spin = GetDlgItem(window_, IDC_EDIT_MARK_SPIN);
+    SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(window_, IDC_EDIT_MARK_NUMBER)), 0);
     SendMessageW(spin, UDM_SETRANGE32, 0, kEditMarkMax);
     int position = values_.markNumber < 0              ? 0
                    : values_.markNumber > kEditMarkMax ? kEditMarkMax
@@ -129,7 +129,7 @@ BOOL PointEditDialog::OnInitDialog() {
         // unless the user changes the box.
         char text[16];
         std::snprintf(text, sizeof text, "%d", static_cast<int>(values_.markNumber));
-        SetItemCp932(hwnd_, IDC_EDIT_MARK_NUMBER, text);
+        SetItemCp932(window_, IDC_EDIT_MARK_NUMBER, text);
     }
 
     values_.directionIndex = static_cast<uint16_t>(leadingDigits(values_.directionCode));
@@ -145,25 +145,25 @@ void PointEditDialog::OnDestroy() {
 }
 
 int PointEditDialog::SoundSelection() const {
-    return static_cast<int>(SendDlgItemMessageW(hwnd_, IDC_EDIT_SOUND_LIST, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendDlgItemMessageW(window_, IDC_EDIT_SOUND_LIST, CB_GETCURSEL, 0, 0));
 }
 
 void PointEditDialog::UpdateDirectionControls(int k) {
     const int arrows[] = {IDC_EDIT_DIRECTION_PREVIOUS, IDC_EDIT_DIRECTION_NEXT, IDC_EDIT_DIRECTION};
     if (k == 0) {
         for (int id : arrows)
-            EnableWindow(GetDlgItem(hwnd_, id), FALSE);
-        EnableWindow(GetDlgItem(hwnd_, IDC_EDIT_DIRECTION_ON), FALSE);
-        EnableWindow(GetDlgItem(hwnd_, IDC_EDIT_DIRECTION_OFF), FALSE);
+            EnableWindow(GetDlgItem(window_, id), FALSE);
+        EnableWindow(GetDlgItem(window_, IDC_EDIT_DIRECTION_ON), FALSE);
+        EnableWindow(GetDlgItem(window_, IDC_EDIT_DIRECTION_OFF), FALSE);
         return;
     }
-    EnableWindow(GetDlgItem(hwnd_, IDC_EDIT_DIRECTION_ON), TRUE);
-    EnableWindow(GetDlgItem(hwnd_, IDC_EDIT_DIRECTION_OFF), TRUE);
+    EnableWindow(GetDlgItem(window_, IDC_EDIT_DIRECTION_ON), TRUE);
+    EnableWindow(GetDlgItem(window_, IDC_EDIT_DIRECTION_OFF), TRUE);
     bool enabled = values_.directionEnabled != 0;
-    CheckDlgButton(hwnd_, IDC_EDIT_DIRECTION_ON, enabled ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hwnd_, IDC_EDIT_DIRECTION_OFF, enabled ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(window_, IDC_EDIT_DIRECTION_ON, enabled ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window_, IDC_EDIT_DIRECTION_OFF, enabled ? BST_UNCHECKED : BST_CHECKED);
     for (int id : arrows)
-        EnableWindow(GetDlgItem(hwnd_, id), enabled ? TRUE : FALSE);
+        EnableWindow(GetDlgItem(window_, id), enabled ? TRUE : FALSE);
     if (enabled) ShowDirection();
 }
 
@@ -177,7 +177,7 @@ void PointEditDialog::ShowDirection() {
         std::snprintf(text, sizeof text, "%02u%s", static_cast<unsigned>(values_.directionIndex),
                       TEXT_DIRECTION_SUFFIX);
     }
-    SetItemCp932(hwnd_, IDC_EDIT_DIRECTION, text);
+    SetItemCp932(window_, IDC_EDIT_DIRECTION, text);
 }
 
 void PointEditDialog::ShowMarkPreview(int n) {
@@ -185,7 +185,7 @@ void PointEditDialog::ShowMarkPreview(int n) {
 }
 
 void PointEditDialog::SetPreviewIcon(HICON icon) {
-    SendDlgItemMessageW(hwnd_, IDC_EDIT_MARK_PREVIEW, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    SendDlgItemMessageW(window_, IDC_EDIT_MARK_PREVIEW, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     // The template's own icon is shared; only the icons made for the preview are freed.
     if (previewIcon_ != nullptr) DestroyIcon(previewIcon_);
     previewIcon_ = icon;
@@ -197,7 +197,7 @@ void PointEditDialog::OnSoundChanged() {
 }
 
 void PointEditDialog::OnDirectionOptionClicked() {
-    values_.directionEnabled = IsDlgButtonChecked(hwnd_, IDC_EDIT_DIRECTION_ON) == BST_CHECKED ? 1 : 0;
+    values_.directionEnabled = IsDlgButtonChecked(window_, IDC_EDIT_DIRECTION_ON) == BST_CHECKED ? 1 : 0;
     UpdateDirectionControls(SoundSelection());
 }
 
@@ -217,35 +217,39 @@ void PointEditDialog::OnMarkTextChanged() {
     if (initialised_) markTouched_ = true;
     BOOL error = FALSE;
     LRESULT position =
-        SendDlgItemMessageW(hwnd_, IDC_EDIT_MARK_SPIN, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error));
+        SendDlgItemMessageW(window_, IDC_EDIT_MARK_SPIN, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error));
     ShowMarkPreview(error ? 0 : static_cast<int>(position));
 }
 
 void PointEditDialog::OnPreviewClicked() {
     // The picker drops down from the preview's lower left corner.
     RECT preview{};
-    GetWindowRect(GetDlgItem(hwnd_, IDC_EDIT_MARK_PREVIEW), &preview);
+    GetWindowRect(GetDlgItem(window_, IDC_EDIT_MARK_PREVIEW), &preview);
     POINT anchor{preview.left, preview.bottom};
     MarkPickerDialog picker(icons_, kEditMarkMax);
-    int mark = picker.Run(hwnd_, &anchor);
+    int mark = picker.Run(window_, &anchor);
     if (mark <= 0) return;
     markTouched_ = true;
-    SendDlgItemMessageW(hwnd_, IDC_EDIT_MARK_SPIN, UDM_SETPOS32, 0, mark);
+    SendDlgItemMessageW(window_, IDC_EDIT_MARK_SPIN, UDM_SETPOS32, 0, mark);
     ShowMarkPreview(mark);
 }
 
 bool PointEditDialog::ReadTextBoxes() {
     char read[kTextBoxCount][kEditTextSize];
     for (int k = 0; k < kTextBoxCount; ++k) {
-        std::wstring text = GetItemWide(hwnd_, textBoxes_[k].id);
+        std::wstring text = GetItemWide(window_, textBoxes_[k].id);
         if (text == shownTexts_[k]) {
             copyInto(read[k], textBoxes_[k].value);
             continue;
         }
-        if (NarrowStrict(text, read[k], kEditTextSize) < 0) {
+        // Typed text is taken exactly: a character cp932 cannot hold is refused, never
+        // replaced by a look-alike.
+        std::string narrow;
+        if (wideToCp932(text, narrow)) copyTruncated(read[k], narrow.c_str(), kEditTextSize - 1);
+        else {
             ShowEditorMessage(MSG_TEXT_NOT_STORABLE);
-            HWND box = GetDlgItem(hwnd_, textBoxes_[k].id);
-            SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+            HWND box = GetDlgItem(window_, textBoxes_[k].id);
+            SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
             SendMessageW(box, EM_SETSEL, 0, -1);
             return false;
         }
@@ -267,14 +271,14 @@ void PointEditDialog::OnOk() {
 
     values_.storeMark = markTouched_ || values_.markNumber <= kEditMarkMax;
     if (values_.storeMark) {
-        LRESULT position = SendDlgItemMessageW(hwnd_, IDC_EDIT_MARK_SPIN, UDM_GETPOS32, 0, 0);
+        LRESULT position = SendDlgItemMessageW(window_, IDC_EDIT_MARK_SPIN, UDM_GETPOS32, 0, 0);
         values_.markNumber = static_cast<int32_t>(LOWORD(position));
     }
 
-    values_.directionEnabled = IsDlgButtonChecked(hwnd_, IDC_EDIT_DIRECTION_ON) == BST_CHECKED ? 1 : 0;
-    EndDialog(hwnd_, IDOK);
+    values_.directionEnabled = IsDlgButtonChecked(window_, IDC_EDIT_DIRECTION_ON) == BST_CHECKED ? 1 : 0;
+    EndDialog(window_, IDOK);
 }
 
 void PointEditDialog::OnCancel() {
-    EndDialog(hwnd_, IDCANCEL);
+    EndDialog(window_, IDCANCEL);
 }

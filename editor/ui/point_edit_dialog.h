@@ -54,7 +54,7 @@ class PointEditDialog {
     int SoundSelection() const;
     bool ReadTextBoxes();
 
-    HWND hwnd_ = nullptr;
+    HWND window_ = nullptr;
     PointEditValues& values_;
     MarkIconSource icons_;
     TextBox textBoxes_[kTextBoxCount];

@@ -4,7 +4,8 @@
 #include "cartolink_form.h"
 #include "maplink_frame.h"
 #include "sub_class.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 

@@ -51,23 +51,23 @@ class PointCommandsTest : public ::testing::Test {
     }
 
     MainWindow& main() { return *editor_.main; }
-    HWND list() { return editor_.main->mainList.window; }
-    HWND importList() { return editor_.main->importList.window; }
+    HWND list() { return editor_.main->mainList().window; }
+    HWND importList() { return editor_.main->importList().window; }
 
     // Points named `prefix`0, `prefix`1, ... in the main list, with marks 1, 2, ...
     void FillMain(int n, const char* prefix = "P") {
-        Fill(main().document, n, prefix);
+        Fill(main().document(), n, prefix);
         main().RefillMainList();
     }
     void FillImport(const std::vector<std::string>& names) {
-        PointDocument& document = main().importList.document;
+        PointDocument& document = main().importList().document;
         for (const std::string& name : names) {
             int i = document.count();
             document.insertBlank(i);
             document.setName(i, name.c_str());
             document.setMarkNumber(i, "07");
         }
-        main().importList.Refill();
+        main().importList().Refill();
     }
     static void Fill(PointDocument& document, int n, const char* prefix) {
         for (int i = 0; i < n; ++i) {
@@ -118,12 +118,12 @@ class PointCommandsTest : public ::testing::Test {
     }
 
     void ExpectInStep() {
-        EXPECT_EQ(RowNames(list()), DocumentNames(main().document));
-        for (int i = 0; i < main().document.count(); ++i) {
-            EXPECT_EQ(ListCell(list(), i, 3), main().document.getMarkNumber(i)) << "row " << i;
+        EXPECT_EQ(RowNames(list()), DocumentNames(main().document()));
+        for (int i = 0; i < main().document().count(); ++i) {
+            EXPECT_EQ(ListCell(list(), i, 3), main().document().getMarkNumber(i)) << "row " << i;
         }
     }
-    std::string CountPane() { return StatusPane(main().statusBar, 2); }
+    std::string CountPane() { return StatusPane(main().statusBar(), 2); }
 
     Editor editor_;
 };
@@ -134,19 +134,19 @@ TEST_F(PointCommandsTest, AddGoesBeforeTheSelectedPointWhichStaysSelected) {
     FillMain(5);
     Select({2});
     Press(IDC_ADD, [](const Driver& d) { FillNameAndOk(d, L"NEW"); });
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P1", "NEW", "P2", "P3", "P4"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P1", "NEW", "P2", "P3", "P4"}));
     ExpectInStep();
     EXPECT_EQ(RowsWith(list(), LVNI_SELECTED), std::vector<int>{3});
     EXPECT_EQ(CountPane(), "地点登録数  6");
-    EXPECT_STREQ(main().document.getMarkNumber(2), "01");
-    EXPECT_TRUE(main().document.isModified());
+    EXPECT_STREQ(main().document().getMarkNumber(2), "01");
+    EXPECT_TRUE(main().document().isModified());
 }
 
 TEST_F(PointCommandsTest, AddWithNothingSelectedGoesToTheTopAndIsSelected) {
     FillMain(3);
     Select({});
     Press(IDC_ADD, [](const Driver& d) { FillNameAndOk(d, L"TOP"); });
-    EXPECT_EQ(DocumentNames(main().document), (Names{"TOP", "P0", "P1", "P2"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"TOP", "P0", "P1", "P2"}));
     ExpectInStep();
     EXPECT_EQ(RowsWith(list(), LVNI_SELECTED), std::vector<int>{0});
     EXPECT_EQ(CountPane(), "地点登録数  4");
@@ -156,7 +156,7 @@ TEST_F(PointCommandsTest, AddWithSeveralSelectedKeepsOnlyTheLastSelected) {
     FillMain(5);
     Select({1, 3});
     Press(IDC_ADD, [](const Driver& d) { FillNameAndOk(d, L"NEW"); });
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "NEW", "P1", "P2", "P3", "P4"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "NEW", "P1", "P2", "P3", "P4"}));
     EXPECT_EQ(RowsWith(list(), LVNI_SELECTED), std::vector<int>{4});
     ExpectInStep();
 }
@@ -168,16 +168,16 @@ TEST_F(PointCommandsTest, CancelledAddInsertsNothing) {
         HWND dialog = EditDialog(d);
         if (dialog != nullptr) d.Click(dialog, IDCANCEL);
     });
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P1", "P2"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P1", "P2"}));
     ExpectInStep();
     EXPECT_EQ(RowsWith(list(), LVNI_SELECTED), std::vector<int>{1});
-    EXPECT_FALSE(main().document.isModified());
+    EXPECT_FALSE(main().document().isModified());
 }
 
 TEST_F(PointCommandsTest, AddAtTwoHundredPointsOnlyShowsTheMessage) {
     FillMain(199);
     Press(IDC_ADD, [](const Driver& d) { FillNameAndOk(d, L"LAST"); });
-    EXPECT_EQ(main().document.count(), 200);
+    EXPECT_EQ(main().document().count(), 200);
     ExpectInStep();
     EXPECT_EQ(CountPane(), "地点登録数  200");
 
@@ -189,7 +189,7 @@ TEST_F(PointCommandsTest, AddAtTwoHundredPointsOnlyShowsTheMessage) {
     });
     EXPECT_EQ(message, kTooMany);
     EXPECT_FALSE(dialogOpened);
-    EXPECT_EQ(main().document.count(), 200);
+    EXPECT_EQ(main().document().count(), 200);
     ExpectInStep();
 }
 
@@ -211,7 +211,7 @@ TEST_F(PointCommandsTest, ChangeEditsTheFirstSelectedRowOnly) {
             d.Click(dialog, IDOK);
         });
     EXPECT_EQ(shown, "P1");
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "CHANGED", "P2", "P3", "P4"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "CHANGED", "P2", "P3", "P4"}));
     EXPECT_EQ(ListCell(list(), 1, 3), "09");
     EXPECT_EQ(RowImage(list(), 1), 8);
     ExpectInStep();
@@ -235,7 +235,7 @@ TEST_F(PointCommandsTest, DoubleClickEditsTheRowClicked) {
             d.Click(dialog, IDOK);
         });
     EXPECT_EQ(shown, "P2");
-    EXPECT_STREQ(main().document.getPhone(2), "011-222-3333");
+    EXPECT_STREQ(main().document().getPhone(2), "011-222-3333");
     EXPECT_EQ(ListCell(list(), 2, 5), "011-222-3333");
 }
 
@@ -255,7 +255,7 @@ TEST_F(PointCommandsTest, CancelledChangeRewritesTheRowUnchanged) {
     });
     EXPECT_EQ(ListCell(list(), 0, 4), "");
     ExpectInStep();
-    EXPECT_FALSE(main().document.isModified());
+    EXPECT_FALSE(main().document().isModified());
 }
 
 TEST_F(PointCommandsTest, ChangeAndDeleteWithNothingSelectedDoNothing) {
@@ -265,7 +265,7 @@ TEST_F(PointCommandsTest, ChangeAndDeleteWithNothingSelectedDoNothing) {
     Press(IDC_CHANGE, [&](const Driver& d) { noDialog = NoEditDialog(d); });
     EXPECT_TRUE(noDialog);
     Press(IDC_DELETE, [](const Driver&) {});
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P1", "P2"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P1", "P2"}));
     ExpectInStep();
 }
 
@@ -273,19 +273,19 @@ TEST_F(PointCommandsTest, DeleteRemovesTheNotedRowsAndSelectsTheFollowingOnes) {
     FillMain(5);
     Select({1, 3});
     Press(IDC_DELETE, [](const Driver&) {});
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P2", "P4"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P2", "P4"}));
     ExpectInStep();
     EXPECT_EQ(RowsWith(list(), LVNI_SELECTED), (std::vector<int>{1, 2}));
     EXPECT_EQ(RowsWith(list(), LVNI_FOCUSED), std::vector<int>{2});
     EXPECT_EQ(CountPane(), "地点登録数  3");
-    EXPECT_TRUE(main().document.isModified());
+    EXPECT_TRUE(main().document().isModified());
 }
 
 TEST_F(PointCommandsTest, DeletingTheLastRowLeavesNothingSelected) {
     FillMain(3);
     Select({2});
     Press(IDC_DELETE, [](const Driver&) {});
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P1"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P1"}));
     EXPECT_TRUE(RowsWith(list(), LVNI_SELECTED).empty());
 }
 
@@ -293,7 +293,7 @@ TEST_F(PointCommandsTest, DeletingEveryRowEmptiesListAndDocument) {
     FillMain(6);
     Select({0, 1, 2, 3, 4, 5});
     Press(IDC_DELETE, [](const Driver&) {});
-    EXPECT_EQ(main().document.count(), 0);
+    EXPECT_EQ(main().document().count(), 0);
     EXPECT_EQ(editor_test::RowCount(list()), 0);
     EXPECT_EQ(CountPane(), "地点登録数  0");
 }
@@ -329,7 +329,7 @@ TEST_F(TransferTest, CopiesLandAtTheTargetInReverseOrder) {
     FillImport({"A", "B", "C"});
     SelectImport({0, 1, 2});
     DragOntoMainRow(2);
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P1", "C", "B", "A", "P2", "P3", "P4"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P1", "C", "B", "A", "P2", "P3", "P4"}));
     ExpectInStep();
     EXPECT_EQ(CountPane(), "地点登録数  8");
     // The import list is left as it was.
@@ -341,7 +341,7 @@ TEST_F(TransferTest, ReleasingBelowTheRowsAppends) {
     FillImport({"A", "B", "C"});
     SelectImport({0, 1, 2});
     DragOntoMainRow(-1);
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P1", "P2", "P3", "P4", "C", "B", "A"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P1", "P2", "P3", "P4", "C", "B", "A"}));
     ExpectInStep();
 }
 
@@ -351,7 +351,7 @@ TEST_F(TransferTest, OnlySelectedImportRowsAreCopiedAndMainSelectionTravelsWithI
     SelectImport({1});
     Select({1});
     main().TransferImportedPoints(0);
-    EXPECT_EQ(DocumentNames(main().document), (Names{"B", "P0", "P1", "P2"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"B", "P0", "P1", "P2"}));
     EXPECT_EQ(RowsWith(list(), LVNI_SELECTED), std::vector<int>{2});
     ExpectInStep();
 }
@@ -359,9 +359,9 @@ TEST_F(TransferTest, OnlySelectedImportRowsAreCopiedAndMainSelectionTravelsWithI
 TEST_F(TransferTest, NoImportSelectionChangesNothingButTheStatusLine) {
     FillMain(2);
     FillImport({"A"});
-    SendMessageW(main().statusBar, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(L"x"));
+    SendMessageW(main().statusBar(), SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(L"x"));
     main().TransferImportedPoints(1);
-    EXPECT_EQ(DocumentNames(main().document), (Names{"P0", "P1"}));
+    EXPECT_EQ(DocumentNames(main().document()), (Names{"P0", "P1"}));
     EXPECT_EQ(CountPane(), "地点登録数  2");
 }
 
@@ -386,13 +386,13 @@ TEST_F(TransferTest, ACopyTakesThePointsFieldsAndANewRecordsStampAndSpares) {
     FillMain(1);
     editor_test::TempDir dir;
     std::string path = WriteImportFile(dir.file("import.qpf"));
-    ASSERT_EQ(main().importList.document.loadFile(path.c_str()), 0);
-    main().importList.Refill();
+    ASSERT_EQ(main().importList().document.loadFile(path.c_str()), 0);
+    main().importList().Refill();
     SelectImport({0});
     SYSTEMTIME before = {};
     GetLocalTime(&before);
     main().TransferImportedPoints(0);
-    const PointRecord* copy = main().document.recordAt(0);
+    const PointRecord* copy = main().document().recordAt(0);
     ASSERT_NE(copy, nullptr);
     EXPECT_STREQ(copy->name, "ABCDEFGHIJKLMNOPQRST");
     EXPECT_STREQ(copy->markNumber, "12");
@@ -437,12 +437,12 @@ TEST_F(TransferTest, ATransferThatFillsTheListStopsThereAndSaysSoOnce) {
         });
     EXPECT_EQ(message, kTooMany);
     EXPECT_FALSE(second);
-    ASSERT_EQ(main().document.count(), 200);
+    ASSERT_EQ(main().document().count(), 200);
     EXPECT_EQ(editor_test::RowCount(list()), 200);
-    EXPECT_STREQ(main().document.getName(5), "B");
-    EXPECT_STREQ(main().document.getName(6), "A");
-    EXPECT_STREQ(main().document.getName(7), "P5");
-    EXPECT_STREQ(main().document.getName(199), "P197");
+    EXPECT_STREQ(main().document().getName(5), "B");
+    EXPECT_STREQ(main().document().getName(6), "A");
+    EXPECT_STREQ(main().document().getName(7), "P5");
+    EXPECT_STREQ(main().document().getName(199), "P197");
     ExpectInStep();
     EXPECT_EQ(CountPane(), "地点登録数  200");
 }

@@ -2,7 +2,8 @@
 // mark files the build draws, and the drag cursors.
 #include "editor_test_support.h"
 #include "resource_ids.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -19,26 +20,26 @@ TEST(MarkIconTest, MarksComeFromTheWorkingFolder) {
     ScopedCurrentDirectory cd(BinFolder());
     Editor editor = OpenEditor("");
     MainWindow& w = *editor.main;
-    ASSERT_EQ(55, ImageList_GetImageCount(w.normalMarks));
-    ASSERT_EQ(55, ImageList_GetImageCount(w.smallMarks));
+    ASSERT_EQ(55, ImageList_GetImageCount(w.normalMarks()));
+    ASSERT_EQ(55, ImageList_GetImageCount(w.smallMarks()));
     HICON placeholder = LoadIconOfSize(nullptr, IDI_PLACEHOLDER, 32);
     for (int n : {1, 5, 55}) {
         wchar_t name[16];
         swprintf(name, 16, L"mark%02d.ico", n);
         HICON fromFile = LoadIconOfSize(name, 0, 32);
         ASSERT_NE(nullptr, fromFile) << n;
-        EXPECT_EQ(DrawnViaList(fromFile), DrawnEntry(w.normalMarks, n - 1)) << n;
-        EXPECT_NE(DrawnViaList(placeholder), DrawnEntry(w.normalMarks, n - 1)) << n;
+        EXPECT_EQ(DrawnViaList(fromFile), DrawnEntry(w.normalMarks(), n - 1)) << n;
+        EXPECT_NE(DrawnViaList(placeholder), DrawnEntry(w.normalMarks(), n - 1)) << n;
         HICON copy = w.GetMarkIcon(n - 1);
         ASSERT_NE(nullptr, copy);
-        EXPECT_EQ(DrawnEntry(w.normalMarks, n - 1), DrawnViaList(copy)) << n;
+        EXPECT_EQ(DrawnEntry(w.normalMarks(), n - 1), DrawnViaList(copy)) << n;
         DestroyIcon(copy);
         DestroyIcon(fromFile);
     }
     // Our artwork: no two marks alike.
     std::vector<std::vector<uint32_t>> drawn;
     for (int i = 0; i < 55; ++i)
-        drawn.push_back(DrawnEntry(w.normalMarks, i));
+        drawn.push_back(DrawnEntry(w.normalMarks(), i));
     for (int i = 0; i < 55; ++i) {
         for (int j = i + 1; j < 55; ++j)
             EXPECT_NE(drawn[i], drawn[j]) << i << " " << j;
@@ -46,10 +47,10 @@ TEST(MarkIconTest, MarksComeFromTheWorkingFolder) {
     EXPECT_EQ(nullptr, w.GetMarkIcon(-1));
     EXPECT_EQ(nullptr, w.GetMarkIcon(55));
     // Both lists show these marks.
-    for (HWND list : {w.mainList.window, w.importList.window}) {
-        EXPECT_EQ(reinterpret_cast<LRESULT>(w.normalMarks),
+    for (HWND list : {w.mainList().window, w.importList().window}) {
+        EXPECT_EQ(reinterpret_cast<LRESULT>(w.normalMarks()),
                   SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
-        EXPECT_EQ(reinterpret_cast<LRESULT>(w.smallMarks),
+        EXPECT_EQ(reinterpret_cast<LRESULT>(w.smallMarks()),
                   SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     }
     DestroyIcon(placeholder);
@@ -60,13 +61,13 @@ TEST(MarkIconTest, EveryMarkIsThePlaceholderWithoutIconFiles) {
     ScopedCurrentDirectory cd(empty.path());
     Editor editor = OpenEditor("");
     MainWindow& w = *editor.main;
-    ASSERT_EQ(55, ImageList_GetImageCount(w.normalMarks));
+    ASSERT_EQ(55, ImageList_GetImageCount(w.normalMarks()));
     HICON placeholder = LoadIconOfSize(nullptr, IDI_PLACEHOLDER, 32);
     std::vector<uint32_t> expected = DrawnViaList(placeholder);
     // Not a blank picture: a missing icon would pass otherwise.
     EXPECT_NE(Drawn([](HDC) {}), expected);
     for (int i = 0; i < 55; ++i)
-        EXPECT_EQ(expected, DrawnEntry(w.normalMarks, i)) << i;
+        EXPECT_EQ(expected, DrawnEntry(w.normalMarks(), i)) << i;
     DestroyIcon(placeholder);
 }
 
@@ -109,7 +110,7 @@ TEST(ArtworkTest, EveryMarkFileHoldsA32And16PixelPicture) {
     for (int n = 1; n <= 55; ++n) {
         wchar_t name[16];
         swprintf(name, 16, L"mark%02d.ico", n);
-        std::wstring path = Cp932ToWide((BinFolder() + "\\").c_str()) + name;
+        std::wstring path = cp932ToWide((BinFolder() + "\\").c_str()) + name;
         HANDLE file =
             CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, file) << n;

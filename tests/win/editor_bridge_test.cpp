@@ -4,7 +4,8 @@
 #include "editor_test_support.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -18,34 +19,34 @@ using namespace editor_test;
 TEST(BridgeMenuTest, EditPopupGainsTheMapItemsOnlyWithTheBridgeBesideTheEditor) {
     TempDir without;
     Editor plain =
-        OpenEditor("", [&](MainWindow& w) { copyInto(w.editorFolder, (without.path() + "\\").c_str()); });
-    EXPECT_EQ(0, plain.main->bridgePresent);
+        OpenEditor("", [&](MainWindow& w) { copyInto(w.editorFolder(), (without.path() + "\\").c_str()); });
+    EXPECT_EQ(0, plain.main->bridgePresent());
     EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除"}),
               MenuItems(GetSubMenu(GetMenu(plain.window()), 1)));
 
     TempDir with;
     WriteBytes(with.file("Cartolink2.exe"), "MZ");
     Editor bridged =
-        OpenEditor("", [&](MainWindow& w) { copyInto(w.editorFolder, (with.path() + "\\").c_str()); });
-    EXPECT_EQ(1, bridged.main->bridgePresent);
+        OpenEditor("", [&](MainWindow& w) { copyInto(w.editorFolder(), (with.path() + "\\").c_str()); });
+    EXPECT_EQ(1, bridged.main->bridgePresent());
     HMENU edit = GetSubMenu(GetMenu(bridged.window()), 1);
     EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除", "-", "地図表示", "位置取り込み"}),
               MenuItems(edit));
     EXPECT_EQ((std::vector<UINT>{1003, 1009, 1002, 104, 102, 103}), MenuIds(edit));
-    EXPECT_EQ(with.file("Cartolink2.exe"), bridged.main->bridgePath);
+    EXPECT_EQ(with.file("Cartolink2.exe"), bridged.main->bridgePath());
 
     // The context menu is a fresh copy of the menu: never the appended items.
     int shown = 0;
     EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除"}),
-              ContextMenuOf(bridged.window(), bridged.main->mainList.window, &shown));
+              ContextMenuOf(bridged.window(), bridged.main->mainList().window, &shown));
     EXPECT_EQ(1, shown);
 }
 
 TEST(BridgeMenuTest, BridgeIsLookedForBesideTheRunningProgram) {
     Editor editor = OpenEditor("");
-    EXPECT_EQ(BinFolder() + "\\Cartolink2.exe", editor.main->bridgePath);
-    DWORD attributes = GetFileAttributesW(Cp932ToWide(editor.main->bridgePath).c_str());
-    EXPECT_EQ(attributes != INVALID_FILE_ATTRIBUTES ? 1 : 0, editor.main->bridgePresent);
+    EXPECT_EQ(BinFolder() + "\\Cartolink2.exe", editor.main->bridgePath());
+    DWORD attributes = GetFileAttributesW(cp932ToWide(editor.main->bridgePath()).c_str());
+    EXPECT_EQ(attributes != INVALID_FILE_ATTRIBUTES ? 1 : 0, editor.main->bridgePresent());
 }
 
 namespace {
@@ -121,24 +122,24 @@ class FakeBridge {
 TEST(BridgeCloseTest, DestructionClosesTheBridgeAndWaitsForItToEnd) {
     FakeBridge bridge(400);
     Editor editor = OpenEditor("");
-    editor.main->bridgeWindow = bridge.window();
-    editor.main->bridgeProcess.hProcess = bridge.waitable();
+    BridgeProcess& process = LinkOf(*editor.main).bridge();
+    process.Adopt(bridge.window(), bridge.waitable());
     DWORD start = GetTickCount();
     DestroyWindow(editor.window());
     DWORD took = GetTickCount() - start;
     EXPECT_TRUE(bridge.closed());
     EXPECT_TRUE(bridge.ended());
     EXPECT_GE(took, 350u);
-    EXPECT_EQ(nullptr, editor.main->bridgeWindow);
-    EXPECT_EQ(nullptr, editor.main->bridgeProcess.hProcess);
+    EXPECT_EQ(nullptr, process.window());
+    EXPECT_EQ(nullptr, process.process().hProcess);
 }
 
 TEST(BridgeCloseTest, AHangingBridgeDelaysTheEndOnlyForTheBound) {
     FakeBridge bridge(INFINITE);
     Editor editor = OpenEditor("");
-    editor.main->bridgeWindow = bridge.window();
-    editor.main->bridgeProcess.hProcess = bridge.waitable();
-    editor.main->bridgeCloseTimeout = 300;
+    BridgeProcess& process = LinkOf(*editor.main).bridge();
+    process.Adopt(bridge.window(), bridge.waitable());
+    process.closeTimeout = 300;
     DWORD start = GetTickCount();
     DestroyWindow(editor.window());
     DWORD took = GetTickCount() - start;
@@ -151,11 +152,12 @@ TEST(BridgeCloseTest, AHangingBridgeDelaysTheEndOnlyForTheBound) {
 TEST(BridgeCloseTest, NoBridgeWindowMeansNoWait) {
     FakeBridge bridge(INFINITE);
     Editor editor = OpenEditor("");
-    editor.main->bridgeProcess.hProcess = bridge.waitable();
+    BridgeProcess& process = LinkOf(*editor.main).bridge();
+    process.Adopt(nullptr, bridge.waitable());
     DestroyWindow(editor.window());
     EXPECT_FALSE(bridge.closed());
     // The handle stays with its owner (the map link) until the window object goes.
-    EXPECT_NE(nullptr, editor.main->bridgeProcess.hProcess);
+    EXPECT_NE(nullptr, process.process().hProcess);
 }
 
 namespace {
@@ -165,6 +167,8 @@ class RecordingMapLink : public MapLinkHooks {
   public:
     explicit RecordingMapLink(std::vector<std::string>& log) : log_(log) {}
     void ReadSettings() override { log_.push_back("settings"); }
+    void RegisterMessages() override {}
+    void Shutdown() override {}
     void ShowOnMap() override { log_.push_back("show"); }
     void CapturePosition() override { log_.push_back("capture"); }
     void SelectMap() override { log_.push_back("select"); }
@@ -186,8 +190,8 @@ TEST(MapLinkSeamTest, ButtonsMenuItemsAndPrivateMessagesReachTheMapLink) {
     WriteBytes(with.file("Cartolink2.exe"), "MZ");
     std::vector<std::string> log;
     Editor editor = OpenEditor("", [&](MainWindow& w) {
-        copyInto(w.editorFolder, (with.path() + "\\").c_str());
-        w.mapLink = std::make_unique<RecordingMapLink>(log);
+        copyInto(w.editorFolder(), (with.path() + "\\").c_str());
+        w.UseMapLink(std::make_unique<RecordingMapLink>(log));
     });
     EXPECT_EQ((std::vector<std::string>{"settings"}), log);
     HWND window = editor.window();
@@ -207,12 +211,12 @@ TEST(MapLinkSeamTest, ButtonsMenuItemsAndPrivateMessagesReachTheMapLink) {
 
 TEST(MapLinkSeamTest, InitialisationRegistersTheProtocolMessages) {
     Editor editor = OpenEditor("");
-    const MapLinkMessages& messages = editor.main->messages;
+    const MapLinkMessages& messages = LinkOf(*editor.main).messages();
     EXPECT_EQ(RegisterWindowMessageA("WM_CARTOLINK"), messages.WM_CARTOLINK);
     EXPECT_NE(0u, messages.WM_CARTOLINK);
     for (int i = 0; i < SUB_CODE_COUNT; ++i) {
         EXPECT_EQ(RegisterWindowMessageA(kSubCodeNames[i]), messages.sub[i]) << kSubCodeNames[i];
         EXPECT_NE(0u, messages.sub[i]);
     }
-    EXPECT_STREQ("Tenmark", editor.main->productName);
+    EXPECT_STREQ("Tenmark", editor.main->productName());
 }

@@ -19,25 +19,25 @@ class ReorderTest : public ::testing::Test {
     void SetUp() override {
         file_ = WriteNumberedQpf(dir_.file("order.qpf"), 8);
         editor_ = OpenEditor(file_.c_str());
-        list_ = editor_.main->mainList.window;
+        list_ = editor_.main->mainList().window;
         ASSERT_EQ(8, RowCount(list_));
     }
 
     // Starts a drag on row `from`, moves over each row of `over`, releases at `release`.
     void Drag(int from, const std::vector<int>& over, POINT release) {
         SendListNotify(editor_.window(), list_, LVN_BEGINDRAG, from, RowCentre(list_, from));
-        EXPECT_TRUE(editor_.main->mainList.dragging);
+        EXPECT_TRUE(editor_.main->mainList().dragging);
         EXPECT_EQ(list_, GetCapture());
         for (int row : over) {
             POINT at = RowCentre(list_, row);
             SendMessageW(list_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-            EXPECT_EQ(row, editor_.main->mainList.dropTarget);
+            EXPECT_EQ(row, editor_.main->mainList().dropTarget);
             // The dragged row itself is the first target and is not highlighted.
             UINT highlight = row == from ? 0u : static_cast<UINT>(LVIS_DROPHILITED);
             EXPECT_EQ(highlight, RowState(list_, row, LVIS_DROPHILITED)) << row;
         }
         SendMessageW(list_, WM_LBUTTONUP, 0, MAKELPARAM(release.x, release.y));
-        EXPECT_FALSE(editor_.main->mainList.dragging);
+        EXPECT_FALSE(editor_.main->mainList().dragging);
         EXPECT_EQ(nullptr, GetCapture());
         for (int row = 0; row < RowCount(list_); ++row)
             EXPECT_EQ(0u, RowState(list_, row, LVIS_DROPHILITED)) << row;
@@ -51,11 +51,11 @@ class ReorderTest : public ::testing::Test {
         return names;
     }
     void ExpectOrder(std::initializer_list<int> order) {
-        EXPECT_EQ(Names(order), DocumentNames(editor_.main->document));
+        EXPECT_EQ(Names(order), DocumentNames(editor_.main->document()));
         EXPECT_EQ(Names(order), RowNames(list_));
         // Every column moved with its row: the mark column still belongs to the name.
         for (int row = 0; row < RowCount(list_); ++row) {
-            EXPECT_EQ(editor_.main->document.getMarkNumber(row), ListCell(list_, row, 3)) << row;
+            EXPECT_EQ(editor_.main->document().getMarkNumber(row), ListCell(list_, row, 3)) << row;
         }
     }
 
@@ -70,7 +70,7 @@ class ReorderTest : public ::testing::Test {
 TEST_F(ReorderTest, DownLandsJustBeforeTheReleaseRow) {
     DragTo(2, 5);
     ExpectOrder({0, 1, 3, 4, 2, 5, 6, 7});
-    EXPECT_TRUE(editor_.main->document.isModified());
+    EXPECT_TRUE(editor_.main->document().isModified());
 }
 
 TEST_F(ReorderTest, UpPushesTheRowsBetweenDown) {
@@ -83,7 +83,7 @@ TEST_F(ReorderTest, OnItselfOrTheRowBelowChangesNothing) {
     ExpectOrder({0, 1, 2, 3, 4, 5, 6, 7});
     DragTo(3, 4);
     ExpectOrder({0, 1, 2, 3, 4, 5, 6, 7});
-    EXPECT_FALSE(editor_.main->document.isModified());
+    EXPECT_FALSE(editor_.main->document().isModified());
 }
 
 TEST_F(ReorderTest, BelowTheLastRowMovesToTheEnd) {
@@ -134,7 +134,7 @@ TEST_F(ReorderTest, LosingTheMouseEndsTheDragWithoutAMove) {
     SendMessageW(list_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     SetCapture(editor_.window());
     ReleaseCapture();
-    EXPECT_FALSE(editor_.main->mainList.dragging);
+    EXPECT_FALSE(editor_.main->mainList().dragging);
     SendMessageW(list_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     ExpectOrder({0, 1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(0u, RowState(list_, 5, LVIS_DROPHILITED));
@@ -149,7 +149,7 @@ class ImportDragTest : public ::testing::Test {
         importFile_ = WriteNumberedQpf(dir_.file("import.qpf"), 3);
         editor_ = OpenEditor(mainFile.c_str());
         SendMessageW(editor_.window(), WM_COMMAND, MAKEWPARAM(IDM_VIEW_IMPORT, 0), 0);
-        import_ = &editor_.main->importList;
+        import_ = &editor_.main->importList();
         ASSERT_EQ(0, import_->document.loadFile(importFile_.c_str()));
         import_->Refill();
         import_->transferTo = [this](int row) { transfers_.push_back(row); };
@@ -161,8 +161,8 @@ class ImportDragTest : public ::testing::Test {
         return MAKELPARAM(static_cast<short>(inWindow.x), static_cast<short>(inWindow.y));
     }
     LPARAM OverMainRow(int row) {
-        POINT at = RowCentre(editor_.main->mainList.window, row);
-        MapWindowPoints(editor_.main->mainList.window, import_->window, &at, 1);
+        POINT at = RowCentre(editor_.main->mainList().window, row);
+        MapWindowPoints(editor_.main->mainList().window, import_->window, &at, 1);
         return MAKELPARAM(static_cast<short>(at.x), static_cast<short>(at.y));
     }
     LPARAM OverButton() {
@@ -222,9 +222,9 @@ TEST_F(ImportDragTest, ReleaseOverTheMainListHandsOverTheRowUnderThePointer) {
     SendMessageW(import_->window, WM_LBUTTONUP, 0, OverMainRow(2));
     BeginDrag();
     // Below the main list's rows: no row.
-    POINT below = RowCentre(editor_.main->mainList.window, 3);
+    POINT below = RowCentre(editor_.main->mainList().window, 3);
     below.y += 60;
-    MapWindowPoints(editor_.main->mainList.window, import_->window, &below, 1);
+    MapWindowPoints(editor_.main->mainList().window, import_->window, &below, 1);
     SendMessageW(import_->window, WM_LBUTTONUP, 0, MAKELPARAM(below.x, below.y));
     EXPECT_EQ((std::vector<int>{2, -1}), transfers_);
     EXPECT_EQ(Cursor(IDCUR_ARROW), GetCursor());

@@ -4,7 +4,8 @@
 #include "editor_test_support.h"
 #include "path_text.h"
 #include "resource_ids.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -93,14 +94,14 @@ TEST(StartUpTest, NoArgumentsLoadsNothing) {
     ScopedCurrentDirectory cd(dir.path());
     Editor editor = OpenEditor("");
     MainWindow& w = *editor.main;
-    EXPECT_STREQ("", w.currentFilePath);
-    EXPECT_STREQ("", w.saveTargetPath);
-    EXPECT_EQ(dir.path(), WithoutBackslash(w.fileFolder));
-    EXPECT_STREQ(w.fileFolder, w.importFolder);
-    EXPECT_EQ(0, w.document.count());
-    EXPECT_EQ(0, RowCount(w.mainList.window));
+    EXPECT_STREQ("", w.currentFilePath());
+    EXPECT_STREQ("", w.saveTargetPath());
+    EXPECT_EQ(dir.path(), WithoutBackslash(w.fileFolder()));
+    EXPECT_STREQ(w.fileFolder(), w.importFolder());
+    EXPECT_EQ(0, w.document().count());
+    EXPECT_EQ(0, RowCount(w.mainList().window));
     for (int pane = 0; pane < 3; ++pane)
-        EXPECT_EQ("", StatusPane(w.statusBar, pane)) << pane;
+        EXPECT_EQ("", StatusPane(w.statusBar(), pane)) << pane;
 }
 
 TEST(StartUpTest, QuotedPathWithBlanksIsLoadedAndBecomesTheSaveTarget) {
@@ -108,16 +109,16 @@ TEST(StartUpTest, QuotedPathWithBlanksIsLoadedAndBecomesTheSaveTarget) {
     std::string file = WriteNumberedQpf(dir.file("my points.QPF"), 3);
     Editor editor = OpenEditor(("\"" + file + "\"").c_str());
     MainWindow& w = *editor.main;
-    EXPECT_EQ(file, w.currentFilePath);
-    EXPECT_EQ(file, w.saveTargetPath);
-    EXPECT_EQ(dir.path() + "\\", w.fileFolder);
-    EXPECT_EQ(dir.path() + "\\", w.importFolder);
-    EXPECT_EQ(3, w.document.count());
-    EXPECT_EQ((std::vector<std::string>{"P0", "P1", "P2"}), RowNames(w.mainList.window));
-    EXPECT_EQ(file, StatusPane(w.statusBar, 0));
-    EXPECT_EQ("", StatusPane(w.statusBar, 1));
-    EXPECT_EQ("地点登録数  3", StatusPane(w.statusBar, 2));
-    EXPECT_FALSE(w.document.isModified());
+    EXPECT_EQ(file, w.currentFilePath());
+    EXPECT_EQ(file, w.saveTargetPath());
+    EXPECT_EQ(dir.path() + "\\", w.fileFolder());
+    EXPECT_EQ(dir.path() + "\\", w.importFolder());
+    EXPECT_EQ(3, w.document().count());
+    EXPECT_EQ((std::vector<std::string>{"P0", "P1", "P2"}), RowNames(w.mainList().window));
+    EXPECT_EQ(file, StatusPane(w.statusBar(), 0));
+    EXPECT_EQ("", StatusPane(w.statusBar(), 1));
+    EXPECT_EQ("地点登録数  3", StatusPane(w.statusBar(), 2));
+    EXPECT_FALSE(w.document().isModified());
 }
 
 TEST(StartUpTest, LowerCaseExtensionIsAcceptedAndOnlyTheFirstOfTwoPathsIsTaken) {
@@ -125,19 +126,19 @@ TEST(StartUpTest, LowerCaseExtensionIsAcceptedAndOnlyTheFirstOfTwoPathsIsTaken) 
     std::string first = WriteNumberedQpf(dir.file("first.qpf"), 2);
     std::string second = WriteNumberedQpf(dir.file("second.qpf"), 5);
     Editor editor = OpenEditor((first + "," + second).c_str());
-    EXPECT_EQ(first, editor.main->currentFilePath);
-    EXPECT_EQ(first, editor.main->saveTargetPath);
-    EXPECT_EQ(2, editor.main->document.count());
+    EXPECT_EQ(first, editor.main->currentFilePath());
+    EXPECT_EQ(first, editor.main->saveTargetPath());
+    EXPECT_EQ(2, editor.main->document().count());
 }
 
 TEST(StartUpTest, JapaneseFolderAndNameAreLoaded) {
     TempDir dir("地点表");
     std::string file = WriteQpf(dir.file("ソ表.qpf"), {{"東京駅", "01"}, {"大阪城", "12"}});
     Editor editor = OpenEditor(file.c_str());
-    EXPECT_EQ(dir.path() + "\\", editor.main->fileFolder);
-    EXPECT_EQ(file, editor.main->saveTargetPath);
-    EXPECT_EQ((std::vector<std::string>{"東京駅", "大阪城"}), RowNames(editor.main->mainList.window));
-    EXPECT_EQ(file, StatusPane(editor.main->statusBar, 0));
+    EXPECT_EQ(dir.path() + "\\", editor.main->fileFolder());
+    EXPECT_EQ(file, editor.main->saveTargetPath());
+    EXPECT_EQ((std::vector<std::string>{"東京駅", "大阪城"}), RowNames(editor.main->mainList().window));
+    EXPECT_EQ(file, StatusPane(editor.main->statusBar(), 0));
 }
 
 TEST(StartUpTest, OtherExtensionIsRefusedWithItsMessage) {
@@ -149,11 +150,11 @@ TEST(StartUpTest, OtherExtensionIsRefusedWithItsMessage) {
     MainWindow& w = *editor.main;
     ASSERT_EQ(1, box.seen());
     EXPECT_NE(std::string::npos, box.texts()[0].find(file + "\n    は認識できないファイルです"));
-    EXPECT_STREQ("", w.saveTargetPath);
-    EXPECT_EQ(dir.path() + "\\", w.fileFolder);
-    EXPECT_EQ(0, w.document.count());
-    EXPECT_EQ(file, StatusPane(w.statusBar, 0));
-    EXPECT_EQ("地点登録数  0", StatusPane(w.statusBar, 2));
+    EXPECT_STREQ("", w.saveTargetPath());
+    EXPECT_EQ(dir.path() + "\\", w.fileFolder());
+    EXPECT_EQ(0, w.document().count());
+    EXPECT_EQ(file, StatusPane(w.statusBar(), 0));
+    EXPECT_EQ("地点登録数  0", StatusPane(w.statusBar(), 2));
 }
 
 TEST(StartUpTest, ACommandLineWithoutATokenIsLoadedAsItStands) {
@@ -161,9 +162,9 @@ TEST(StartUpTest, ACommandLineWithoutATokenIsLoadedAsItStands) {
     Editor editor = OpenEditor("\"\"");
     ASSERT_EQ(1, box.seen());
     EXPECT_NE(std::string::npos, box.texts()[0].find("\"\"\n    は認識できないファイルです"));
-    EXPECT_STREQ("\"\"", editor.main->currentFilePath);
-    EXPECT_STREQ("", editor.main->saveTargetPath);
-    EXPECT_EQ("\"\"", StatusPane(editor.main->statusBar, 0));
+    EXPECT_STREQ("\"\"", editor.main->currentFilePath());
+    EXPECT_STREQ("", editor.main->saveTargetPath());
+    EXPECT_EQ("\"\"", StatusPane(editor.main->statusBar(), 0));
 }
 
 TEST(StartUpTest, ATokenTooLongToHoldIsRefusedWithAMessage) {
@@ -171,8 +172,8 @@ TEST(StartUpTest, ATokenTooLongToHoldIsRefusedWithAMessage) {
     Editor editor = OpenEditor((std::string(300, 'a') + ".qpf").c_str());
     ASSERT_EQ(1, box.seen());
     EXPECT_NE(std::string::npos, box.texts()[0].find("このファイル名は使用できません。"));
-    EXPECT_STREQ("", editor.main->currentFilePath);
-    EXPECT_EQ(0, editor.main->document.count());
+    EXPECT_STREQ("", editor.main->currentFilePath());
+    EXPECT_EQ(0, editor.main->document().count());
 }
 
 TEST(StartUpTest, MissingFileIsReportedAndTheEditorStartsEmpty) {
@@ -183,10 +184,10 @@ TEST(StartUpTest, MissingFileIsReportedAndTheEditorStartsEmpty) {
     ASSERT_EQ(1, box.seen());
     EXPECT_NE(std::string::npos, box.texts()[0].find("ファイルが見つかりませんでした。"));
     // A file that could not be read is no target for a later Save; its folder is kept.
-    EXPECT_STREQ("", editor.main->saveTargetPath);
-    EXPECT_EQ(dir.path() + "\\", editor.main->fileFolder);
-    EXPECT_EQ(file, editor.main->currentFilePath);
-    EXPECT_EQ(0, RowCount(editor.main->mainList.window));
+    EXPECT_STREQ("", editor.main->saveTargetPath());
+    EXPECT_EQ(dir.path() + "\\", editor.main->fileFolder());
+    EXPECT_EQ(file, editor.main->currentFilePath());
+    EXPECT_EQ(0, RowCount(editor.main->mainList().window));
 }
 
 TEST(ApplicationTest, OleFailureShowsOnlyItsMessage) {
@@ -215,7 +216,7 @@ TEST(ApplicationTest, RunsTheMainWindowModallyUntilItIsClosed) {
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     });
     EditorApplication app;
-    std::wstring commandLine = L"\"" + std::wstring(Cp932ToWide(file.c_str())) + L"\"";
+    std::wstring commandLine = L"\"" + std::wstring(cp932ToWide(file.c_str())) + L"\"";
     EXPECT_FALSE(app.InitInstance(commandLine.c_str()));
     EXPECT_EQ(1, mainWindow.seen());
     EXPECT_EQ(file, pane0);
@@ -264,7 +265,7 @@ TEST(ModalRunTest, EveryWayOfClosingEndsTheRun) {
         main.RunModal();
         EXPECT_EQ(1, watcher.seen()) << way.name;
         EXPECT_LT(GetTickCount() - start, 20000u) << way.name;
-        EXPECT_EQ(nullptr, main.window) << way.name;
+        EXPECT_EQ(nullptr, main.window()) << way.name;
     }
 }
 

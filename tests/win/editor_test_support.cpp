@@ -3,7 +3,8 @@
 #include "list_rows.h"
 #include "message_box_notifier.h"
 #include "point_document.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -91,26 +92,26 @@ TempDir::TempDir(const char* nameCp932) {
     static int counter = 0;
     wchar_t unique[64];
     swprintf(unique, 64, L"_%lu_%d", GetCurrentProcessId(), ++counter);
-    std::wstring folder = std::wstring(base) + Cp932ToWide(nameCp932) + unique;
+    std::wstring folder = std::wstring(base) + cp932ToWide(nameCp932) + unique;
     CreateDirectoryW(folder.c_str(), nullptr);
-    path_ = WideToCp932(folder.c_str());
+    path_ = wideToCp932Lossy(folder.c_str());
 }
 
 TempDir::~TempDir() {
-    RemoveTree(Cp932ToWide(path_.c_str()));
+    RemoveTree(cp932ToWide(path_.c_str()));
 }
 
 std::string CurrentDirectory() {
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
-    return WideToCp932(current);
+    return wideToCp932Lossy(current);
 }
 
 ScopedCurrentDirectory::ScopedCurrentDirectory(const std::string& folderCp932) {
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
     previous_ = current;
-    SetCurrentDirectoryW(Cp932ToWide(folderCp932.c_str()).c_str());
+    SetCurrentDirectoryW(cp932ToWide(folderCp932.c_str()).c_str());
 }
 
 ScopedCurrentDirectory::~ScopedCurrentDirectory() {
@@ -148,7 +149,7 @@ std::string WriteNumberedQpf(const std::string& path, int n) {
 }
 
 void WriteBytes(const std::string& path, const char* bytes) {
-    HANDLE file = CreateFileW(Cp932ToWide(path.c_str()).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(cp932ToWide(path.c_str()).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes, static_cast<DWORD>(std::strlen(bytes)), &written, nullptr);
@@ -176,7 +177,7 @@ std::string StatusPane(HWND statusBar, int pane) {
     LRESULT length = SendMessageW(statusBar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(pane), 0);
     if (LOWORD(length) >= 1024) return "<too long>";
     SendMessageW(statusBar, SB_GETTEXTW, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text));
-    return WideToCp932(text);
+    return wideToCp932Lossy(text);
 }
 
 std::string ListCell(HWND list, int row, int column) {
@@ -224,7 +225,7 @@ std::vector<std::string> MenuItems(HMENU menu) {
         }
         wchar_t text[256] = {};
         GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-        items.push_back(WideToCp932(text));
+        items.push_back(wideToCp932Lossy(text));
     }
     return items;
 }
@@ -269,7 +270,7 @@ void SetRowState(HWND list, int row, UINT state, UINT mask) {
 HDROP MakeDrop(const std::vector<std::string>& pathsCp932) {
     std::vector<std::wstring> paths;
     for (const std::string& path : pathsCp932)
-        paths.push_back(Cp932ToWide(path.c_str()));
+        paths.push_back(cp932ToWide(path.c_str()));
     return MakeDrop(paths);
 }
 
@@ -302,7 +303,7 @@ void SendListNotify(HWND parent, HWND list, UINT code, int row, POINT where) {
 }
 
 DialogWatcher::DialogWatcher(const char* captionCp932, int button, std::function<void(HWND)> onFound)
-    : caption_(Cp932ToWide(captionCp932)), button_(button), onFound_(std::move(onFound)) {
+    : caption_(cp932ToWide(captionCp932)), button_(button), onFound_(std::move(onFound)) {
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -358,7 +359,7 @@ void DialogWatcher::Run() {
             DWORD_PTR ignored = 0;
             SendMessageTimeoutW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 2000,
                                 &ignored);
-            joined += WideToCp932(text);
+            joined += wideToCp932Lossy(text);
         }
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -431,7 +432,7 @@ HICON LoadIconOfSize(const wchar_t* fileOrNull, int resource, int size) {
 std::string BinFolder() {
     wchar_t module[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, module, MAX_PATH);
-    std::string path = WideToCp932(module);
+    std::string path = wideToCp932Lossy(module);
     return path.substr(0, path.find_last_of('\\'));
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "main_window.h"
+#include "map_link.h"
 
 #include <windows.h>
 
@@ -65,8 +66,8 @@ void WriteBytes(const std::string& path, const char* bytes);
 // The editor's main window, created modelessly for real from template 132.
 struct Editor {
     std::unique_ptr<MainWindow> main;
-    HWND window() const { return main->window; }
-    HWND control(int id) const { return GetDlgItem(main->window, id); }
+    HWND window() const { return main->window(); }
+    HWND control(int id) const { return GetDlgItem(main->window(), id); }
 };
 // `prepare` runs between construction and creation (e.g. to choose the bridge folder).
 Editor OpenEditor(const char* commandLine, const std::function<void(MainWindow&)>& prepare = nullptr);
@@ -141,5 +142,10 @@ HICON LoadIconOfSize(const wchar_t* fileOrNull, int resource, int size);
 
 // The caption of the editor's message boxes in this process (the executable's name).
 const char* MessageBoxCaption();
+
+// The map link the window was built with.
+inline MapLink& LinkOf(MainWindow& window) {
+    return *dynamic_cast<MapLink*>(window.mapLink());
+}
 
 } // namespace editor_test

@@ -3,7 +3,8 @@
 #include "editor_test_support.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ struct ExpectedControl {
 std::string ClassOf(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
-    return WideToCp932(name);
+    return wideToCp932Lossy(name);
 }
 
 } // namespace
@@ -60,7 +61,7 @@ TEST(MainTemplateTest, ControlsInTabOrderWithTheirTextsAndStates) {
     }
     // Only the status bar comes after them.
     ASSERT_NE(nullptr, child);
-    EXPECT_EQ(child, editor.main->statusBar);
+    EXPECT_EQ(child, editor.main->statusBar());
 
     LONG style = GetWindowLongW(window, GWL_STYLE);
     for (LONG bit : {WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_VISIBLE}) {
@@ -95,7 +96,7 @@ TEST(MainTemplateTest, ControlsInTabOrderWithTheirTextsAndStates) {
 }
 
 TEST(MainTemplateTest, MenuHasEveryPopupAndItem) {
-    Editor editor = OpenEditor("", [](MainWindow& w) { copyInto(w.editorFolder, "C:\\nowhere\\at\\all\\"); });
+    Editor editor = OpenEditor("", [](MainWindow& w) { copyInto(w.editorFolder(), "C:\\nowhere\\at\\all\\"); });
     HMENU menu = GetMenu(editor.window());
     EXPECT_EQ((std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集", "変換", "表示", "地図", "ﾍﾙﾌﾟ"}),
               MenuItems(menu));
@@ -119,18 +120,18 @@ TEST(ContextMenuTest, OnlyTheMainListOffersTheEditPopup) {
     Editor editor = OpenEditor("");
     int shown = 0;
     EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除"}),
-              ContextMenuOf(editor.window(), editor.main->mainList.window, &shown));
+              ContextMenuOf(editor.window(), editor.main->mainList().window, &shown));
     EXPECT_EQ(1, shown);
     ContextMenuOf(editor.window(), editor.control(IDC_CHANGE), &shown);
     EXPECT_EQ(0, shown);
     editor.main->LayoutImportScreen();
-    ContextMenuOf(editor.window(), editor.main->importList.window, &shown);
+    ContextMenuOf(editor.window(), editor.main->importList().window, &shown);
     EXPECT_EQ(0, shown);
 }
 
 TEST(StatusBarTest, PanesHeightAndColour) {
     Editor editor = OpenEditor("");
-    HWND bar = editor.main->statusBar;
+    HWND bar = editor.main->statusBar();
     RECT outer = {};
     GetWindowRect(editor.window(), &outer);
     POINT clientTop = {0, 0};
@@ -160,11 +161,11 @@ TEST(StatusBarTest, UpdateStatusLineWritesPathEmptyPaneAndCount) {
     TempDir dir;
     std::string file = WriteNumberedQpf(dir.file("twelve.qpf"), 12);
     Editor editor = OpenEditor(file.c_str());
-    SendMessageW(editor.main->statusBar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"x"));
+    SendMessageW(editor.main->statusBar(), SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"x"));
     editor.main->UpdateStatusLine();
-    EXPECT_EQ(file, StatusPane(editor.main->statusBar, 0));
-    EXPECT_EQ("", StatusPane(editor.main->statusBar, 1));
-    EXPECT_EQ("地点登録数  12", StatusPane(editor.main->statusBar, 2));
+    EXPECT_EQ(file, StatusPane(editor.main->statusBar(), 0));
+    EXPECT_EQ("", StatusPane(editor.main->statusBar(), 1));
+    EXPECT_EQ("地点登録数  12", StatusPane(editor.main->statusBar(), 2));
 }
 
 TEST(WindowLookTest, BlackBackgroundCentredWithTheWindowIcon) {
@@ -187,9 +188,9 @@ TEST(WindowLookTest, BlackBackgroundCentredWithTheWindowIcon) {
     EXPECT_NEAR((monitor.rcWork.top + monitor.rcWork.bottom) / 2, (outer.top + outer.bottom) / 2, 1);
 
     HICON big = reinterpret_cast<HICON>(SendMessageW(editor.window(), WM_GETICON, ICON_BIG, 0));
-    EXPECT_EQ(editor.main->windowIcon, big);
+    EXPECT_EQ(editor.main->windowIcon(), big);
     EXPECT_EQ(DrawnIcon(LoadIconOfSize(nullptr, IDI_MAIN, 32)), DrawnIcon(big));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(editor.main->windowIcon),
+    EXPECT_EQ(reinterpret_cast<LRESULT>(editor.main->windowIcon()),
               SendMessageW(editor.window(), WM_QUERYDRAGICON, 0, 0));
 }
 

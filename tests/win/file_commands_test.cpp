@@ -123,9 +123,9 @@ class FileCommands : public ::testing::Test {
 
     void addPoint(const char* name) {
         MainWindow& w = *window_;
-        int at = w.document.count();
-        w.document.insertBlank(at);
-        w.document.setName(at, name);
+        int at = w.document().count();
+        w.document().insertBlank(at);
+        w.document().setName(at, name);
     }
 
     std::filesystem::path dir_;
@@ -138,7 +138,7 @@ class FileCommands : public ::testing::Test {
 
 TEST_F(FileCommands, SaveWritesOnlyAModifiedDocumentAndSaveAsAlwaysWrites) {
     MainWindow& w = *window_;
-    lstrcpyA(w.saveTargetPath, path("gone.qpf").c_str());
+    lstrcpyA(w.saveTargetPath(), path("gone.qpf").c_str());
     w.OnFileSave();
     EXPECT_FALSE(std::filesystem::exists(path("gone.qpf")));
     EXPECT_TRUE(dialogs_.asked.empty());
@@ -148,13 +148,13 @@ TEST_F(FileCommands, SaveWritesOnlyAModifiedDocumentAndSaveAsAlwaysWrites) {
     ASSERT_EQ(dialogs_.asked.size(), 1u);
     EXPECT_EQ(dialogs_.asked[0].kind, FileDialogKind::SaveAs);
     EXPECT_EQ(readBytes(path("as.qpf")), "登録ポイント\r\n");
-    EXPECT_STREQ(w.saveTargetPath, path("as.qpf").c_str());
-    EXPECT_EQ(statusPane(w.statusBar, 0), path("as.qpf"));
+    EXPECT_STREQ(w.saveTargetPath(), path("as.qpf").c_str());
+    EXPECT_EQ(statusPane(w.statusBar(), 0), path("as.qpf"));
 
     addPoint("A");
     w.OnFileSave();
     EXPECT_EQ(dialogs_.asked.size(), 1u) << "a known target is written without asking";
-    EXPECT_FALSE(w.document.isModified());
+    EXPECT_FALSE(w.document().isModified());
     EXPECT_NE(readBytes(path("as.qpf")).find("#A\t"), std::string::npos);
 }
 
@@ -164,14 +164,14 @@ TEST_F(FileCommands, OpeningAnotherExtensionKeepsThePointsAndEmptiesTheTarget) {
     std::ofstream(path("notes.txt")) << "#x";
     dialogs_.answers = {path("five.qpf"), path("notes.txt")};
     w.OnFileOpen();
-    ASSERT_EQ(w.document.count(), 5);
+    ASSERT_EQ(w.document().count(), 5);
     auto texts = withBoxes([&] { w.OnFileOpen(); }, {IDOK});
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], path("notes.txt") + "\n    は認識できないファイルです");
-    EXPECT_EQ(w.document.count(), 5);
-    EXPECT_STREQ(w.saveTargetPath, "");
-    EXPECT_EQ(statusPane(w.statusBar, 0), path("notes.txt"));
-    EXPECT_EQ(ListView_GetItemCount(w.mainList.window), 5);
+    EXPECT_EQ(w.document().count(), 5);
+    EXPECT_STREQ(w.saveTargetPath(), "");
+    EXPECT_EQ(statusPane(w.statusBar(), 0), path("notes.txt"));
+    EXPECT_EQ(ListView_GetItemCount(w.mainList().window), 5);
 
     addPoint("extra");
     dialogs_.answers = {""};
@@ -179,7 +179,7 @@ TEST_F(FileCommands, OpeningAnotherExtensionKeepsThePointsAndEmptiesTheTarget) {
     ASSERT_EQ(dialogs_.asked.size(), 3u);
     EXPECT_EQ(dialogs_.asked[2].kind, FileDialogKind::Save);
     EXPECT_EQ(dialogs_.asked[2].folder + "notes.txt", path("notes.txt"));
-    EXPECT_TRUE(w.document.isModified());
+    EXPECT_TRUE(w.document().isModified());
 }
 
 TEST_F(FileCommands, AFailedOpenNeverLetsSaveOverwriteTheUnreadableFile) {
@@ -191,9 +191,9 @@ TEST_F(FileCommands, AFailedOpenNeverLetsSaveOverwriteTheUnreadableFile) {
     addPoint("new");
     auto texts = withBoxes([&] { w.OnFileOpen(); }, {IDOK});
     EXPECT_EQ(texts.at(0), "ファイル アクセス禁止");
-    EXPECT_EQ(w.document.count(), 4);
-    EXPECT_STREQ(w.saveTargetPath, "");
-    EXPECT_EQ(statusPane(w.statusBar, 0), path("locked.qpf"));
+    EXPECT_EQ(w.document().count(), 4);
+    EXPECT_STREQ(w.saveTargetPath(), "");
+    EXPECT_EQ(statusPane(w.statusBar(), 0), path("locked.qpf"));
 
     dialogs_.answers = {""};
     withBoxes([&] { w.OnFileSave(); }, {});
@@ -210,18 +210,18 @@ TEST_F(FileCommands, ClosingQuestionTextsAndAnswers) {
     auto texts = withBoxes([&] { mayClose = w.QueryClose(); }, {IDCANCEL});
     EXPECT_EQ(texts.at(0), "新規ファイルです。保存しますか？");
     EXPECT_FALSE(mayClose);
-    EXPECT_TRUE(w.document.isModified());
+    EXPECT_TRUE(w.document().isModified());
 
     texts = withBoxes([&] { mayClose = w.QueryClose(); }, {IDNO});
     EXPECT_TRUE(mayClose);
     EXPECT_TRUE(dialogs_.asked.empty());
 
-    lstrcpyA(w.currentFilePath, path("named.qpf").c_str());
-    lstrcpyA(w.saveTargetPath, path("named.qpf").c_str());
+    lstrcpyA(w.currentFilePath(), path("named.qpf").c_str());
+    lstrcpyA(w.saveTargetPath(), path("named.qpf").c_str());
     texts = withBoxes([&] { mayClose = w.QueryClose(); }, {IDYES});
     EXPECT_EQ(texts.at(0), path("named.qpf") + "は変更されています。保存しますか？");
     EXPECT_TRUE(mayClose);
-    EXPECT_FALSE(w.document.isModified());
+    EXPECT_FALSE(w.document().isModified());
     EXPECT_NE(readBytes(path("named.qpf")).find("#A\t"), std::string::npos);
 }
 
@@ -235,16 +235,16 @@ TEST_F(FileCommands, YesNeverClosesWhenNothingWasWritten) {
     ASSERT_EQ(dialogs_.asked.size(), 1u);
     EXPECT_EQ(dialogs_.asked[0].kind, FileDialogKind::SaveAs);
     EXPECT_FALSE(mayClose);
-    EXPECT_TRUE(w.document.isModified());
+    EXPECT_TRUE(w.document().isModified());
 
     // Yes with a target that cannot be written: the error, then the window stays.
     std::filesystem::create_directories(path("dir.qpf"));
-    lstrcpyA(w.saveTargetPath, path("dir.qpf").c_str());
+    lstrcpyA(w.saveTargetPath(), path("dir.qpf").c_str());
     auto texts = withBoxes([&] { mayClose = w.QueryClose(); }, {IDYES, IDOK});
     EXPECT_EQ(texts.at(1), "ファイル アクセス禁止");
     EXPECT_FALSE(mayClose);
-    EXPECT_TRUE(w.document.isModified());
-    EXPECT_EQ(w.document.count(), 1);
+    EXPECT_TRUE(w.document().isModified());
+    EXPECT_EQ(w.document().count(), 1);
 }
 
 TEST_F(FileCommands, ImportShowsAtMostOneHundredRowsAndAFailedImportKeepsThem) {
@@ -252,17 +252,17 @@ TEST_F(FileCommands, ImportShowsAtMostOneHundredRowsAndAFailedImportKeepsThem) {
     writePoints(path("many.qpf"), 150);
     dialogs_.answers = {path("many.qpf")};
     w.OnFileImport();
-    EXPECT_EQ(w.screenMode, 1) << "import switches to the import screen first";
+    EXPECT_EQ(w.screenMode(), ScreenMode::Import) << "import switches to the import screen first";
     EXPECT_EQ(dialogs_.asked.at(0).kind, FileDialogKind::Import);
-    EXPECT_EQ(w.importList.document.count(), 150);
-    EXPECT_EQ(ListView_GetItemCount(w.importList.window), 100);
-    EXPECT_EQ(std::string(w.importFolder) + "many.qpf", path("many.qpf"));
+    EXPECT_EQ(w.importList().document.count(), 150);
+    EXPECT_EQ(ListView_GetItemCount(w.importList().window), 100);
+    EXPECT_EQ(std::string(w.importFolder()) + "many.qpf", path("many.qpf"));
 
     dialogs_.answers = {path("missing.qpf")};
     auto texts = withBoxes([&] { w.OnFileImport(); }, {IDOK});
     EXPECT_EQ(texts.at(0), "ファイルが見つかりませんでした。");
-    EXPECT_EQ(w.importList.document.count(), 150);
-    EXPECT_EQ(ListView_GetItemCount(w.importList.window), 100);
+    EXPECT_EQ(w.importList().document.count(), 150);
+    EXPECT_EQ(ListView_GetItemCount(w.importList().window), 100);
 }
 
 TEST_F(FileCommands, AFileHeldByAnotherProcessIsASharingViolationAndNothingIsLost) {
@@ -301,9 +301,9 @@ TEST_F(FileCommands, AFileHeldByAnotherProcessIsASharingViolationAndNothingIsLos
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], "ファイルの共有違反です");
     EXPECT_EQ(texts[1], "ファイルの共有違反です");
-    EXPECT_EQ(w.document.count(), 1);
-    EXPECT_STREQ(w.document.getName(0), "unsaved");
-    EXPECT_TRUE(w.document.isModified());
+    EXPECT_EQ(w.document().count(), 1);
+    EXPECT_STREQ(w.document().getName(0), "unsaved");
+    EXPECT_TRUE(w.document().isModified());
     EXPECT_EQ(readBytes(path("held.qpf")), before);
 }
 
@@ -312,10 +312,10 @@ TEST_F(FileCommands, FilesDroppedOnTheImportListImportTheLastOne) {
     writePoints(path("first.qpf"), 3);
     writePoints(path("last.qpf"), 7);
     HDROP drop = editor_test::MakeDrop({path("first.qpf"), path("last.qpf")});
-    SendMessageW(w.importList.window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-    EXPECT_EQ(w.importList.document.count(), 7);
-    EXPECT_EQ(ListView_GetItemCount(w.importList.window), 7);
-    EXPECT_EQ(w.document.count(), 0) << "the main document is not touched";
+    SendMessageW(w.importList().window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(w.importList().document.count(), 7);
+    EXPECT_EQ(ListView_GetItemCount(w.importList().window), 7);
+    EXPECT_EQ(w.document().count(), 0) << "the main document is not touched";
     EXPECT_EQ(dialogs_.asked.size(), 0u);
 
     // A last name cp932 cannot spell is refused; the rows stay.
@@ -323,26 +323,26 @@ TEST_F(FileCommands, FilesDroppedOnTheImportListImportTheLastOne) {
     std::vector<std::string> texts = withBoxes(
         [&] {
             HDROP refused = editor_test::MakeDrop(std::vector<std::wstring>{accented});
-            SendMessageW(w.importList.window, WM_DROPFILES, reinterpret_cast<WPARAM>(refused), 0);
+            SendMessageW(w.importList().window, WM_DROPFILES, reinterpret_cast<WPARAM>(refused), 0);
         },
         {IDOK});
     EXPECT_EQ(texts, std::vector<std::string>{"このファイル名は使用できません。"});
-    EXPECT_EQ(w.importList.document.count(), 7);
-    EXPECT_EQ(ListView_GetItemCount(w.importList.window), 7);
+    EXPECT_EQ(w.importList().document.count(), 7);
+    EXPECT_EQ(ListView_GetItemCount(w.importList().window), 7);
 }
 
 // Logging off ends the program: the closing question comes first and its answer decides.
 TEST_F(FileCommands, EndingTheSessionAsksFirst) {
     MainWindow& w = *window_;
-    EXPECT_EQ(TRUE, SendMessageW(w.window, WM_QUERYENDSESSION, 0, 0)) << "nothing to lose, no question";
+    EXPECT_EQ(TRUE, SendMessageW(w.window(), WM_QUERYENDSESSION, 0, 0)) << "nothing to lose, no question";
     addPoint("A");
     LRESULT answer = -1;
-    auto texts = withBoxes([&] { answer = SendMessageW(w.window, WM_QUERYENDSESSION, 0, 0); }, {IDCANCEL});
+    auto texts = withBoxes([&] { answer = SendMessageW(w.window(), WM_QUERYENDSESSION, 0, 0); }, {IDCANCEL});
     EXPECT_EQ(texts, std::vector<std::string>{"新規ファイルです。保存しますか？"});
     EXPECT_EQ(FALSE, answer) << "Cancel keeps the session";
-    texts = withBoxes([&] { answer = SendMessageW(w.window, WM_QUERYENDSESSION, 0, 0); }, {IDNO});
+    texts = withBoxes([&] { answer = SendMessageW(w.window(), WM_QUERYENDSESSION, 0, 0); }, {IDNO});
     EXPECT_EQ(TRUE, answer);
-    EXPECT_TRUE(IsWindow(w.window)) << "the session ends the program, not the question";
+    EXPECT_TRUE(IsWindow(w.window())) << "the session ends the program, not the question";
 }
 
 TEST_F(FileCommands, EveryWayOfClosingAsksFirst) {
@@ -361,12 +361,12 @@ TEST_F(FileCommands, EveryWayOfClosingAsksFirst) {
     };
     for (const Way& way : ways) {
         bool enter = way.wParam == MAKEWPARAM(IDOK, 0);
-        auto texts = withBoxes([&] { SendMessageW(w.window, way.message, way.wParam, 0); },
+        auto texts = withBoxes([&] { SendMessageW(w.window(), way.message, way.wParam, 0); },
                                enter ? std::vector<int>{} : std::vector<int>{IDCANCEL});
         if (!enter) {
             EXPECT_EQ(texts.at(0), "新規ファイルです。保存しますか？") << way.name;
         }
-        EXPECT_TRUE(IsWindow(w.window)) << way.name;
-        EXPECT_TRUE(w.document.isModified()) << way.name;
+        EXPECT_TRUE(IsWindow(w.window())) << way.name;
+        EXPECT_TRUE(w.document().isModified()) << way.name;
     }
 }

@@ -4,7 +4,8 @@
 #include "map_link.h"
 #include "maplink_test_support.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ std::string StuckBridgePath() {
     GetModuleFileNameW(nullptr, module, MAX_PATH);
     std::wstring path(module);
     path.resize(path.find_last_of(L"\\/") + 1);
-    return WideToCp932((L"\"" + path + L"maplink_stuck_bridge.exe\"").c_str());
+    return wideToCp932Lossy((L"\"" + path + L"maplink_stuck_bridge.exe\"").c_str());
 }
 
 void EndProcess(DWORD pid) {
@@ -35,32 +36,32 @@ void EndProcess(DWORD pid) {
 TEST(MapLinkBridgeWaitTest, StuckBridgeDelaysTheEditorOnlyByTheBound) {
     maplink_test::ScratchKey key;
     Editor editor = OpenEditor("", [&](MainWindow& main) {
-        auto* link = dynamic_cast<MapLink*>(main.mapLink.get());
+        auto* link = &LinkOf(main);
         copyInto(link->bridgeCommandLine, StuckBridgePath().c_str());
         link->dialog().SetStore(key.Store());
-        main.bridgeCloseTimeout = 1500;
+        LinkOf(main).bridge().closeTimeout = 1500;
     });
-    auto* link = dynamic_cast<MapLink*>(editor.main->mapLink.get());
+    auto* link = &LinkOf(*editor.main);
     link->StartBridge();
-    ASSERT_NE(nullptr, editor.main->bridgeWindow) << "the stand-in bridge did not start";
-    DWORD firstPid = editor.main->bridgeProcess.dwProcessId;
+    ASSERT_NE(nullptr, LinkOf(*editor.main).bridge().window()) << "the stand-in bridge did not start";
+    DWORD firstPid = LinkOf(*editor.main).bridge().process().dwProcessId;
     DWORD owner = 0;
-    GetWindowThreadProcessId(editor.main->bridgeWindow, &owner);
+    GetWindowThreadProcessId(LinkOf(*editor.main).bridge().window(), &owner);
     EXPECT_EQ(firstPid, owner);
 
     DWORD start = GetTickCount();
-    link->CloseBridge();
+    link->bridge().Close();
     DWORD waited = GetTickCount() - start;
     EXPECT_GE(waited, 1400u);
     EXPECT_LT(waited, 5000u);
-    EXPECT_EQ(nullptr, editor.main->bridgeWindow);
-    EXPECT_EQ(nullptr, editor.main->bridgeProcess.hProcess);
+    EXPECT_EQ(nullptr, LinkOf(*editor.main).bridge().window());
+    EXPECT_EQ(nullptr, LinkOf(*editor.main).bridge().process().hProcess);
     EndProcess(firstPid);
 
     // The window's own closing of the bridge is bounded the same way.
     link->StartBridge();
-    DWORD secondPid = editor.main->bridgeProcess.dwProcessId;
-    ASSERT_NE(nullptr, editor.main->bridgeWindow);
+    DWORD secondPid = LinkOf(*editor.main).bridge().process().dwProcessId;
+    ASSERT_NE(nullptr, LinkOf(*editor.main).bridge().window());
     start = GetTickCount();
     editor.main.reset();
     waited = GetTickCount() - start;

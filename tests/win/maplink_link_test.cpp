@@ -7,7 +7,8 @@
 #include "maplink_test_support.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ class MapLinkTest : public ::testing::Test {
         points[2].longitude = "139/46/01.2";
         std::string file = WriteQpf(dir.file("points.qpf"), points);
         editor = OpenEditor(file.c_str(), [this](MainWindow& main) {
-            link = dynamic_cast<MapLink*>(main.mapLink.get());
+            link = &LinkOf(main);
             ASSERT_NE(nullptr, link);
             // No bridge program starts: the stand-in window takes its place.
             copyInto(link->bridgeCommandLine, "TenmarkNoSuchBridge.exe");
@@ -45,7 +46,7 @@ class MapLinkTest : public ::testing::Test {
         ASSERT_EQ(6, RowCount(list()));
     }
     void TearDown() override {
-        if (editor.main) editor.main->document.setModified(false);
+        if (editor.main) editor.main->document().setModified(false);
         editor.main.reset();
     }
 
@@ -90,10 +91,10 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
 } // namespace
 
 TEST_F(MapLinkTest, StoredChoiceIsReadAtStartAndNothingIsSentBeforeTheFirstShow) {
-    EXPECT_STREQ("ProAtlasW2.Map", editor.main->storedMapObject);
+    EXPECT_STREQ("ProAtlasW2.Map", LinkOf(*editor.main).storedMapObject());
     Pump(50);
     EXPECT_TRUE(bridge.frames().empty());
-    EXPECT_EQ(0, editor.main->bridgeRunning);
+    EXPECT_FALSE(LinkOf(*editor.main).bridge().running());
     EXPECT_FALSE(IsWindowEnabled(editor.control(IDC_CAPTURE)));
     EXPECT_FALSE(IsWindowEnabled(editor.control(IDC_LATITUDE)));
     EXPECT_FALSE(IsWindowEnabled(editor.control(IDC_LONGITUDE)));
@@ -106,8 +107,8 @@ TEST_F(MapLinkTest, ShowStartsTheBridgeOnceAndSendsSelectedRowsTopDown) {
         Opening("ProAtlasW2.Map"), {"SUB_DELETE_TEXT:", "SUB_ADD_TEXT_EX:035/41/23400,139/46/01200,東京駅",
                                     "SUB_ADD_TEXT_EX:035/40/50500,139/46/00000,P5"});
     EXPECT_EQ(expected, bridge.Describe());
-    EXPECT_EQ(1, editor.main->bridgeRunning);
-    EXPECT_EQ(bridge.window(), editor.main->bridgeWindow);
+    EXPECT_TRUE(LinkOf(*editor.main).bridge().running());
+    EXPECT_EQ(bridge.window(), LinkOf(*editor.main).bridge().window());
     // The empty argument takes exactly two messages; the label's kanji one message each.
     EXPECT_EQ(2, bridge.frames()[2].steps);
     EXPECT_EQ(2 + 26 + 3, bridge.frames()[4].steps);
@@ -158,7 +159,7 @@ TEST_F(MapLinkTest, CaptureAppendsANewSelectedLastPoint) {
     // Typing into a box changes nothing that is captured.
     SetWindowTextCp932(editor.control(IDC_LATITUDE), "1.02.03.456");
     Press(IDC_CAPTURE);
-    PointDocument& document = editor.main->document;
+    PointDocument& document = editor.main->document();
     ASSERT_EQ(7, document.count());
     EXPECT_STREQ("新しいポイント", document.getName(6));
     EXPECT_STREQ("35.40.52.000", document.getLatitude(6));
@@ -169,23 +170,23 @@ TEST_F(MapLinkTest, CaptureAppendsANewSelectedLastPoint) {
     for (int row = 0; row < 6; ++row)
         EXPECT_EQ(0u, RowState(list(), row, LVIS_SELECTED)) << row;
     EXPECT_EQ(static_cast<UINT>(LVIS_SELECTED), RowState(list(), 6, LVIS_SELECTED));
-    EXPECT_EQ("地点登録数  7", StatusPane(editor.main->statusBar, 2));
+    EXPECT_EQ("地点登録数  7", StatusPane(editor.main->statusBar(), 2));
 }
 
 TEST_F(MapLinkTest, CaptureWithOnlyALatitudeOrAnEmptyReplyAddsNothing) {
     Reply(SUB_GET_MARK_LAT, "35/40/52000");
     Press(IDC_CAPTURE);
-    EXPECT_EQ(6, editor.main->document.count());
+    EXPECT_EQ(6, editor.main->document().count());
     // The map reported 0: no position, never ".".
     Reply(SUB_GET_MARK_LON, "");
     EXPECT_EQ("", WindowText(editor.control(IDC_LONGITUDE)));
     Press(IDC_CAPTURE);
-    EXPECT_EQ(6, editor.main->document.count());
+    EXPECT_EQ(6, editor.main->document().count());
     EXPECT_EQ(6, RowCount(list()));
 }
 
 TEST_F(MapLinkTest, CaptureAtTwoHundredPointsShowsTheLimitAndAddsNothing) {
-    PointDocument& document = editor.main->document;
+    PointDocument& document = editor.main->document();
     while (document.count() < 200)
         document.insertBlank(document.count());
     editor.main->RefillMainList();
@@ -213,7 +214,7 @@ TEST_F(MapLinkTest, ChoosingAnotherMapRestartsTheBridgeAndTheSameOneDoesNot) {
     }
     EXPECT_EQ(1, bridge.closeRequests());
     EXPECT_EQ(Opening("Mapple.Document"), bridge.Describe());
-    EXPECT_STREQ("Mapple.Document", editor.main->storedMapObject);
+    EXPECT_STREQ("Mapple.Document", LinkOf(*editor.main).storedMapObject());
     EXPECT_EQ("Mapple.Document", key.String("MapObject"));
 
     bridge.Clear();
@@ -235,7 +236,7 @@ TEST_F(MapLinkTest, ChoosingAnotherMapRestartsTheBridgeAndTheSameOneDoesNot) {
         Pump(50);
     }
     EXPECT_TRUE(bridge.frames().empty());
-    EXPECT_STREQ("Mapple.Document", editor.main->storedMapObject);
+    EXPECT_STREQ("Mapple.Document", LinkOf(*editor.main).storedMapObject());
 }
 
 // Without a bridge window every frame is lost, silently, and the editor goes on working.
@@ -244,7 +245,7 @@ TEST(MapLinkMissingBridgeTest, ShowAndCaptureWithoutABridgeAreSilent) {
     TempDir dir("maplink");
     std::string file = WriteNumberedQpf(dir.file("few.qpf"), 3);
     Editor editor = OpenEditor(file.c_str(), [&](MainWindow& main) {
-        auto* link = dynamic_cast<MapLink*>(main.mapLink.get());
+        auto* link = &LinkOf(main);
         copyInto(link->bridgeCommandLine, "TenmarkNoSuchBridge.exe");
         link->dialog().SetStore(key.Store());
     });
@@ -254,8 +255,8 @@ TEST(MapLinkMissingBridgeTest, ShowAndCaptureWithoutABridgeAreSilent) {
     PostMessageW(editor.window(), UMSG_MAP_EVENT, 0, 0);
     Pump(100);
     EXPECT_EQ(0, anyBox.seen());
-    EXPECT_EQ(1, editor.main->bridgeRunning);
-    EXPECT_EQ(nullptr, editor.main->bridgeWindow);
+    EXPECT_TRUE(LinkOf(*editor.main).bridge().running());
+    EXPECT_EQ(nullptr, LinkOf(*editor.main).bridge().window());
     EXPECT_EQ(3, RowCount(editor.control(IDC_MAIN_LIST)));
     EXPECT_TRUE(IsWindowEnabled(editor.control(IDC_CAPTURE)));
 }

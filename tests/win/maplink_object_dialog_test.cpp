@@ -4,7 +4,8 @@
 #include "map_dialog_ids.h"
 #include "map_object_dialog.h"
 #include "maplink_test_support.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ std::vector<std::string> ListEntries(HWND dialog) {
     for (int i = 0; i < n; ++i) {
         wchar_t text[300] = {};
         SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        entries.push_back(WideToCp932(text));
+        entries.push_back(wideToCp932Lossy(text));
     }
     return entries;
 }
@@ -48,7 +49,7 @@ void Click(HWND dialog, int id) {
 }
 
 void Type(HWND dialog, const char* text) {
-    SetWindowTextW(GetDlgItem(dialog, IDC_MAP_OBJECT_NAME), Cp932ToWide(text).c_str());
+    SetWindowTextW(GetDlgItem(dialog, IDC_MAP_OBJECT_NAME), cp932ToWide(text).c_str());
 }
 
 void Select(HWND dialog, int index) {
@@ -303,5 +304,5 @@ TEST(MapObjectStoreTest, StringsRoundTripAsCp932WithTheZeroCounted) {
     DWORD bytes = 0;
     RegQueryValueExW(raw, L"MapObject", nullptr, nullptr, nullptr, &bytes);
     RegCloseKey(raw);
-    EXPECT_EQ((Cp932ToWide("ﾏｯﾌﾟ表示.Map").size() + 1) * sizeof(wchar_t), bytes);
+    EXPECT_EQ((cp932ToWide("ﾏｯﾌﾟ表示.Map").size() + 1) * sizeof(wchar_t), bytes);
 }

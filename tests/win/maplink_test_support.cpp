@@ -1,7 +1,8 @@
 #include "maplink_test_support.h"
 
 #include "maplink_frame.h"
-#include "win_text.h"
+#include "cp932_text.h"
+#include "window_text.h"
 
 #include <cstdio>
 
@@ -35,15 +36,15 @@ MapObjectStore ScratchKey::Store() const {
 
 void ScratchKey::SetString(const char* name, const char* text) const {
     HKEY key = OpenScratch(KEY_SET_VALUE);
-    std::wstring wide = Cp932ToWide(text);
-    RegSetValueExW(key, Cp932ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+    std::wstring wide = cp932ToWide(text);
+    RegSetValueExW(key, cp932ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
 }
 
 void ScratchKey::SetNumber(const char* name, DWORD value) const {
     HKEY key = OpenScratch(KEY_SET_VALUE);
-    RegSetValueExW(key, Cp932ToWide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+    RegSetValueExW(key, cp932ToWide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                    sizeof value);
     RegCloseKey(key);
 }
@@ -53,12 +54,12 @@ std::string ScratchKey::String(const char* name) const {
     wchar_t text[1024] = {};
     DWORD type = 0;
     DWORD bytes = sizeof text - sizeof(wchar_t);
-    LONG status = RegQueryValueExW(key, Cp932ToWide(name).c_str(), nullptr, &type,
+    LONG status = RegQueryValueExW(key, cp932ToWide(name).c_str(), nullptr, &type,
                                    reinterpret_cast<BYTE*>(text), &bytes);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) return "<absent>";
     if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
-    return WideToCp932(text);
+    return wideToCp932Lossy(text);
 }
 
 long long ScratchKey::Number(const char* name) const {
@@ -66,7 +67,7 @@ long long ScratchKey::Number(const char* name) const {
     DWORD value = 0;
     DWORD type = 0;
     DWORD bytes = sizeof value;
-    LONG status = RegQueryValueExW(key, Cp932ToWide(name).c_str(), nullptr, &type,
+    LONG status = RegQueryValueExW(key, cp932ToWide(name).c_str(), nullptr, &type,
                                    reinterpret_cast<BYTE*>(&value), &bytes);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS || type != REG_DWORD) return -1;
@@ -94,7 +95,7 @@ BridgeStandIn::BridgeStandIn() {
     type.hInstance = GetModuleHandleW(nullptr);
     type.lpszClassName = L"MapLinkBridgeStandIn";
     RegisterClassW(&type);
-    window_ = CreateWindowExW(0, type.lpszClassName, Cp932ToWide(kBridgeWindowTitle).c_str(), WS_OVERLAPPED,
+    window_ = CreateWindowExW(0, type.lpszClassName, cp932ToWide(kBridgeWindowTitle).c_str(), WS_OVERLAPPED,
                               0, 0, 100, 100, nullptr, nullptr, type.hInstance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

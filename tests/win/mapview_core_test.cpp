@@ -15,13 +15,13 @@ namespace {
 
 int32_t Parse(const char* text) {
     int32_t v = -7;
-    EXPECT_EQ(0, ParseMapCoord(text, &v)) << text;
+    EXPECT_EQ(0, parseMapCoord(text, &v, MapCoordDialect::MapView)) << text;
     return v;
 }
 
 std::string Format(int32_t v) {
     char buf[32];
-    EXPECT_EQ(0, FormatMapCoord(v, buf, sizeof buf));
+    EXPECT_GT(formatMapCoord(v, buf, sizeof buf, MapCoordDialect::MapView), 0);
     return buf;
 }
 
@@ -40,10 +40,10 @@ TEST(MapCoordText, RefusesWhatIsNoCoordinate) {
     for (const char* bad :
          {"35/60/00000", "35/41/60000", "35/41/234567", "a/00/00000", "35.5/00/00000", "35/41/23456/1",
           "-1/00/00000", "180/00/00001", "35//", "35/1x/00000", "/41/23456", "35/"}) {
-        EXPECT_EQ(-1, ParseMapCoord(bad, &v)) << bad;
+        EXPECT_EQ(-1, parseMapCoord(bad, &v, MapCoordDialect::MapView)) << bad;
     }
     EXPECT_EQ(42, v);
-    EXPECT_EQ(-1, ParseMapCoord(nullptr, &v));
+    EXPECT_EQ(-1, parseMapCoord(nullptr, &v, MapCoordDialect::MapView));
 }
 
 TEST(MapCoordText, WritesWireFormAndRoundTrips) {
@@ -54,8 +54,8 @@ TEST(MapCoordText, WritesWireFormAndRoundTrips) {
         EXPECT_EQ(v, Parse(Format(v).c_str()));
     }
     char small[8];
-    EXPECT_EQ(-1, FormatMapCoord(128483456, small, sizeof small));
-    EXPECT_EQ(-1, FormatMapCoord(-1, small, sizeof small));
+    EXPECT_EQ(-1, formatMapCoord(128483456, small, sizeof small, MapCoordDialect::MapView));
+    EXPECT_EQ(-1, formatMapCoord(-1, small, sizeof small, MapCoordDialect::MapView));
 }
 
 TEST(MapCoordText, GraticuleLabelsInDegreesAndMinutes) {

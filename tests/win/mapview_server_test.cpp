@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "cp932_text.h"
 #include "map_coord.h"
 #include "map_geometry.h"
 #include "map_layers.h"
@@ -79,14 +80,12 @@ std::vector<std::string> LastCall(const std::vector<std::vector<std::string>>& r
 }
 
 std::wstring Wide(const char* cp932) {
-    wchar_t buf[256];
-    const int n = MultiByteToWideChar(932, 0, cp932, -1, buf, 256);
-    return std::wstring(buf, n > 0 ? n - 1 : 0);
+    return cp932ToWide(cp932);
 }
 
 std::wstring CoordW(int32_t v) {
     char buf[32];
-    mapview::FormatMapCoord(v, buf, sizeof buf);
+    formatMapCoord(v, buf, sizeof buf, MapCoordDialect::MapView);
     return Wide(buf);
 }
 
@@ -199,7 +198,7 @@ TEST_F(ProAtlasFamily, MarkMovesByKeyAndClickAndIsReportedToTheEventWindow) {
     ASSERT_EQ(S_OK, Method(m, L"MoveTo", {Arg::RefText(L"35/00/00000"), Arg::RefText(L"139/00/00000")}).hr);
     const std::wstring lat0 = Get(m, L"MarkLatitude").AsText();
     int32_t before = 0;
-    ASSERT_EQ(0, mapview::ParseMapCoord(Utf8(lat0.c_str()).c_str(), &before)) << lat0.c_str();
+    ASSERT_EQ(0, parseMapCoord(Utf8(lat0.c_str()).c_str(), &before, MapCoordDialect::MapView)) << lat0.c_str();
 
     // Arrow up: the mark goes north by eight pixels of the current layer.
     PostMessageW(map.window(), WM_KEYDOWN, VK_UP, 0);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "call_record.h"
+#include "cp932_text.h"
 
 namespace mapview_test {
 
@@ -255,10 +256,7 @@ std::vector<std::vector<std::string>> RecordOf(const std::wstring& path, const s
 }
 
 std::string Utf8(const wchar_t* text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n - 1 : 0), '\0');
-    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], n, nullptr, nullptr);
-    return out;
+    return wideToUtf8(text, wcslen(text));
 }
 
 EventWindow::EventWindow(UINT message) : message_(message) {

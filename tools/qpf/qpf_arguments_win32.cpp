@@ -1,5 +1,7 @@
 #include "qpf_arguments.h"
 
+#include "cp932_text.h"
+
 #include <windows.h>
 #include <shellapi.h>
 #include <fcntl.h>
@@ -9,12 +11,7 @@
 namespace {
 
 std::string toUtf8(const wchar_t* text) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return std::string();
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], n, nullptr, nullptr);
-    out.resize(static_cast<size_t>(n - 1));
-    return out;
+    return wideToUtf8(text, wcslen(text));
 }
 
 } // namespace

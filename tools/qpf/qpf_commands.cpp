@@ -1,6 +1,6 @@
 #include "qpf_commands.h"
 
-#include "cp932_utf8.h"
+#include "cp932_text.h"
 #include "message_notifier.h"
 #include "point_document.h"
 #include "point_messages.h"

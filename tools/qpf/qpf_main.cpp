@@ -1,5 +1,5 @@
 // qpf: prints, creates and batch-edits QPF point files through the editor's own core.
-#include "cp932_utf8.h"
+#include "cp932_text.h"
 #include "message_notifier.h"
 #include "qpf_commands.h"
 
