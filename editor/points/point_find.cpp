@@ -1,6 +1,6 @@
 #include "point_find.h"
 
-#include "text_bytes.h"
+#include "cp932_text.h"
 
 #include <algorithm>
 
@@ -66,7 +66,7 @@ FoldedText foldForFind(const char* text) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
     while (*p != '\0') {
         unsigned char c = *p;
-        if (isLeadByte(c) && p[1] != '\0') {
+        if (isCp932LeadByte(c) && p[1] != '\0') {
             folded.push_back(foldDoubleByte(static_cast<uint16_t>(c << 8 | p[1])));
             p += 2;
         } else if (c >= 0xA1 && c <= 0xDF) {
