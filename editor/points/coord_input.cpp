@@ -287,6 +287,7 @@ CoordReading readNormalised(const std::string& text) {
     r.hasLetter = letter != 0;
     r.letterAxis = (letter == 'E' || letter == 'W') ? CoordAxis::Longitude : CoordAxis::Latitude;
     bool southOrWest = negative || letter == 'S' || letter == 'W';
+    if (southOrWest) r.degrees = -degrees;
     r.status = southOrWest && tenths > 0 ? CoordStatus::SouthOrWest : CoordStatus::Ok;
     return r;
 }

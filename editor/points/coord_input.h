@@ -31,7 +31,8 @@ struct CoordReading {
     // Tenths of an arc second, rounded to the nearest, halves up, on the exact decimal value
     // of the text. Valid with Ok (and with SouthOrWest, as the magnitude).
     long tenths = 0;
-    // The same value as a binary double, unrounded, for arithmetic such as a datum shift.
+    // The value as a binary double, unrounded and signed (south and west negative), for
+    // arithmetic such as a datum shift.
     double degrees = 0.0;
     // The axis a hemisphere letter named, when the text had one.
     bool hasLetter = false;
