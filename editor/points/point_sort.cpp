@@ -48,7 +48,7 @@ int compareValues(const SortValue& a, const SortValue& b) {
 
 } // namespace
 
-bool sortPoints(PointDocument& doc, SortKey key, bool descending) {
+bool sortPoints(PointDocument& doc, SortKey key, bool descending, std::vector<int>* previous) {
     int n = doc.count();
     std::vector<SortValue> values;
     for (int i = 0; i < n; ++i)
@@ -66,6 +66,7 @@ bool sortPoints(PointDocument& doc, SortKey key, bool descending) {
     bool changed = false;
     for (int i = 0; i < n; ++i)
         changed = changed || order[i] != i;
+    if (previous) *previous = order;
     if (!changed) return false;
 
     std::vector<PointRecord> sorted;

@@ -162,3 +162,11 @@ TEST(Sorting, AnOrderThatStandsIsNoChangeAndTheSameKeyAgainReverses) {
     direction.reset();
     EXPECT_FALSE(direction.next(SortKey::Mark));
 }
+
+TEST(Sorting, TellsWhereEachPointCameFrom) {
+    PointDocument doc(kClock);
+    fill(doc, {{"C", "", "", "", "01", ""}, {"A", "", "", "", "01", ""}, {"B", "", "", "", "01", ""}});
+    std::vector<int> previous;
+    ASSERT_TRUE(sortPoints(doc, SortKey::Name, false, &previous));
+    EXPECT_EQ(previous, (std::vector<int>{1, 2, 0}));
+}

@@ -4,6 +4,7 @@ tenmark_test(points_unit_tests
     ${CMAKE_CURRENT_LIST_DIR}/text_bytes_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/field_conversions_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/coord_input_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/coord_entry_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/point_document_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/point_history_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/point_tools_test.cpp
