@@ -69,11 +69,7 @@ void MapWindow::applyVisibility() {
 }
 
 LRESULT CALLBACK MapWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    MapWindow* self = WindowObject(hwnd, message, lParam, &MapWindow::window_);
-    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-    LRESULT result = self->handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) self->window_ = nullptr;
-    return result;
+    return ForwardToWindowObject(hwnd, message, wParam, lParam, &MapWindow::window_, &MapWindow::handle);
 }
 
 LRESULT MapWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,48 +4,48 @@
 namespace mapview {
 
 // Graticule labels.
-constexpr const char kFmtLabelDegree[] = "%d°";
-constexpr const char kFmtLabelDegreeMinute[] = "%d°%02d'";
+inline constexpr char kFmtLabelDegree[] = "%d°";
+inline constexpr char kFmtLabelDegreeMinute[] = "%d°%02d'";
 
 // Layer names, widest first.
-constexpr const char kLayerName1[] = "広域図";
-constexpr const char kLayerName2[] = "地方図";
-constexpr const char kLayerName3[] = "県域図";
-constexpr const char kLayerName4[] = "市域図";
-constexpr const char kLayerName5[] = "市街図";
-constexpr const char kLayerName6[] = "詳細図";
-constexpr const char kLayerName7[] = "街区図";
+inline constexpr char kLayerName1[] = "広域図";
+inline constexpr char kLayerName2[] = "地方図";
+inline constexpr char kLayerName3[] = "県域図";
+inline constexpr char kLayerName4[] = "市域図";
+inline constexpr char kLayerName5[] = "市街図";
+inline constexpr char kLayerName6[] = "詳細図";
+inline constexpr char kLayerName7[] = "街区図";
 
 // Window.
-constexpr const char kWindowClass[] = "MapViewWindow";
-constexpr const char kWindowTitle[] = "MapView";
-constexpr const char kFmtWindowTitleFamily[] = "MapView - %s";
-constexpr const char kFontFace[] = "MS UI Gothic";
-constexpr const char kFmtStatusPosition[] = "レイヤ%d %s   中心 北緯%s 東経%s   マーク 北緯%s 東経%s";
-constexpr const char kStatusMarkOff[] = "(マーク非表示)";
-constexpr const char kStatusHelpProAtlas[] =
+inline constexpr char kWindowClass[] = "MapViewWindow";
+inline constexpr char kWindowTitle[] = "MapView";
+inline constexpr char kFmtWindowTitleFamily[] = "MapView - %s";
+inline constexpr char kFontFace[] = "MS UI Gothic";
+inline constexpr char kFmtStatusPosition[] = "レイヤ%d %s   中心 北緯%s 東経%s   マーク 北緯%s 東経%s";
+inline constexpr char kStatusMarkOff[] = "(マーク非表示)";
+inline constexpr char kStatusHelpProAtlas[] =
     "クリック・矢印: マーク移動   Shift+矢印: 地図移動   Home: マークへ   +/-: レイヤ切替";
-constexpr const char kStatusHelpMapple[] = "クリック・矢印: 地図移動   +/-: レイヤ切替";
+inline constexpr char kStatusHelpMapple[] = "クリック・矢印: 地図移動   +/-: レイヤ切替";
 
 // Registry and environment names.
-constexpr const wchar_t kClassDescriptionPrefix[] = L"MapView (";
-constexpr const wchar_t kCallLogVariable[] = L"TENMARK_MAPVIEW_LOG";
-constexpr const wchar_t kCallLogKey[] = L"Software\\Vorn\\MapView";
-constexpr const wchar_t kCallLogValue[] = L"CallLog";
+inline constexpr wchar_t kClassDescriptionPrefix[] = L"MapView (";
+inline constexpr wchar_t kCallLogVariable[] = L"TENMARK_MAPVIEW_LOG";
+inline constexpr wchar_t kCallLogKey[] = L"Software\\Vorn\\MapView";
+inline constexpr wchar_t kCallLogValue[] = L"CallLog";
 
 // Registration (printed by /RegServer and /UnregServer).
-constexpr const char kFmtRegistered[] = "登録しました: %s";
-constexpr const char kFmtLeftAlone[] = "他のプログラムの登録があるため変更しません: %s";
-constexpr const char kFmtRegisterFailed[] = "登録できません: %s";
-constexpr const char kFmtUnregistered[] = "登録を削除しました: %s";
-constexpr const char kFmtUnregisterFailed[] = "登録を削除できません: %s";
-constexpr const char kUsage[] = "使い方: MapView.exe [/RegServer [ID...] | /UnregServer [ID...]]";
+inline constexpr char kFmtRegistered[] = "登録しました: %s";
+inline constexpr char kFmtLeftAlone[] = "他のプログラムの登録があるため変更しません: %s";
+inline constexpr char kFmtRegisterFailed[] = "登録できません: %s";
+inline constexpr char kFmtUnregistered[] = "登録を削除しました: %s";
+inline constexpr char kFmtUnregisterFailed[] = "登録を削除できません: %s";
+inline constexpr char kUsage[] = "使い方: MapView.exe [/RegServer [ID...] | /UnregServer [ID...]]";
 
 // Errors reported to automation clients.
-constexpr const char kErrorSource[] = "MapView";
-constexpr const char kErrorBadCoord[] = "座標の形式が正しくありません";
-constexpr const char kErrorNoLayer[] = "そのレイヤはありません";
-constexpr const char kErrorTooManyTexts[] = "テキストが多すぎます";
-constexpr const char kErrorTooManyIcons[] = "アイコンが多すぎます";
+inline constexpr char kErrorSource[] = "MapView";
+inline constexpr char kErrorBadCoord[] = "座標の形式が正しくありません";
+inline constexpr char kErrorNoLayer[] = "そのレイヤはありません";
+inline constexpr char kErrorTooManyTexts[] = "テキストが多すぎます";
+inline constexpr char kErrorTooManyIcons[] = "アイコンが多すぎます";
 
 } // namespace mapview

@@ -1,4 +1,4 @@
-// The editor's only top-level window: a resizable modal dialog (template 132, caption
+// The editor's only top-level window: a resizable modal dialog (IDD_MAIN, caption
 // "Markwerk") with the main point list, the import list, the editing buttons, the two
 // coordinate boxes, the map buttons and a status bar. It owns the main document and every
 // piece of state the file and point commands work on (the commands are its own members, in

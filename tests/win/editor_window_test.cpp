@@ -1,4 +1,4 @@
-// The main window as built: template 132 and menu 128, the context menu, the status bar,
+// The main window as built: the IDD_MAIN template and the IDR_MAIN_MENU menu, the context menu, the status bar,
 // the background and icon, and the version dialog.
 #include "editor_test_support.h"
 #include "resource_ids.h"

@@ -1,4 +1,6 @@
 #include "editing_dialog_driver.h"
+#include "message_pump.h"
+#include "cp932_text.h"
 
 #include <commctrl.h>
 
@@ -168,14 +170,7 @@ int RunDriven(const std::function<int()>& modal, const std::function<void(const 
     });
     int result = modal();
     // The script may still be asking this thread's windows something: keep answering.
-    while (!done) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    WaitUntil([&] { return done.load(); }, INFINITE);
     thread.join();
     return result;
 }
@@ -191,17 +186,11 @@ std::string AnswerMessageBox(const Driver& driver, const wchar_t* caption) {
 }
 
 std::wstring Wide(const char* cp932) {
-    int length = MultiByteToWideChar(932, 0, cp932, -1, nullptr, 0);
-    std::vector<wchar_t> buffer(static_cast<size_t>(length > 0 ? length : 1), L'\0');
-    MultiByteToWideChar(932, 0, cp932, -1, buffer.data(), length);
-    return buffer.data();
+    return cp932ToWide(cp932);
 }
 
 std::string Cp932(const std::wstring& text) {
-    int length = WideCharToMultiByte(932, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 1), '\0');
-    WideCharToMultiByte(932, 0, text.c_str(), -1, buffer.data(), length, nullptr, nullptr);
-    return buffer.data();
+    return wideToCp932Lossy(text.c_str());
 }
 
 std::wstring ExeTitle() {

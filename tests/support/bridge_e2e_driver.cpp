@@ -44,23 +44,6 @@ int PostFrameStep(uint32_t wParam, intptr_t lParam, void* context) {
 
 } // namespace
 
-void Pump(DWORD milliseconds) {
-    WaitUntil([] { return false; }, milliseconds);
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (done()) return true;
-        if (GetTickCount() - start >= timeoutMilliseconds) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
 
 std::wstring BesideTests(const wchar_t* file) {
     wchar_t path[MAX_PATH] = {};

@@ -287,29 +287,9 @@ LRESULT CALLBACK EventWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 bool EventWindow::WaitForEvent(DWORD timeoutMs) {
     const int before = count_;
-    const DWORD start = GetTickCount();
-    while (count_ == before && GetTickCount() - start < timeoutMs) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (count_ == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return count_ > before;
+    return WaitUntil([&] { return count_ > before; }, timeoutMs);
 }
 
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
 HANDLE OpenWindowProcess(HWND window, DWORD* pid) {
     DWORD id = 0;

@@ -1,4 +1,5 @@
 #include "editor_e2e_driver.h"
+#include "cp932_text.h"
 
 #include "bridge_e2e_driver.h"
 #include "maplink_protocol.h"
@@ -43,9 +44,7 @@ LRESULT SendTimed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::string ToCp932(const wchar_t* text) {
-    char bytes[2048] = {};
-    WideCharToMultiByte(932, 0, text, -1, bytes, sizeof bytes - 1, nullptr, nullptr);
-    return bytes;
+    return wideToCp932Lossy(text);
 }
 
 struct WindowSearch {
@@ -198,9 +197,8 @@ void EditorProcess::SelectRows(const std::vector<int>& rows) const {
 }
 
 HWND EditorProcess::FindDialog(const char* captionCp932) const {
-    wchar_t caption[256] = {};
-    MultiByteToWideChar(932, 0, captionCp932, -1, caption, 256);
-    WindowSearch search{pid_, caption, nullptr, {}};
+    std::wstring caption = cp932ToWide(captionCp932);
+    WindowSearch search{pid_, caption.c_str(), nullptr, {}};
     EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

@@ -2,6 +2,8 @@
 // the way the bridge does, reading the call record, and a window that receives events.
 #pragma once
 
+#include "message_pump.h"
+
 #include <windows.h>
 #include <oleauto.h>
 
@@ -95,8 +97,6 @@ class EventWindow {
     LPARAM lParam_ = 0;
 };
 
-// Pumps messages for a while (lets posted input reach another process and be handled).
-void Pump(DWORD ms);
 
 // The process that owns a window, opened to wait for it (close the handle after).
 HANDLE OpenWindowProcess(HWND window, DWORD* pid = nullptr);

@@ -6,15 +6,12 @@
 
 #include <windows.h>
 
+#include "message_pump.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
-// Dispatches this thread's messages for the given time.
-void Pump(DWORD milliseconds);
-
-// Dispatches messages until done() holds or the time is up; returns done().
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds);
 
 // Full path of a file beside the test executable.
 std::wstring BesideTests(const wchar_t* file);

@@ -74,17 +74,6 @@ LRESULT CALLBACK PopupRecorder(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-void Pump(DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (milliseconds > 0) Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
-}
 
 TempDir::TempDir(const char* nameCp932) {
     wchar_t base[MAX_PATH] = {};

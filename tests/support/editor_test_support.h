@@ -4,6 +4,7 @@
 #pragma once
 
 #include "main_window.h"
+#include "message_pump.h"
 #include "map_link.h"
 
 #include <windows.h>
@@ -19,8 +20,6 @@
 
 namespace editor_test {
 
-// Processes this thread's messages for a while.
-void Pump(DWORD milliseconds = 0);
 
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempDir {
@@ -63,7 +62,7 @@ std::string WriteQpf(const std::string& path, const std::vector<PointSpec>& poin
 std::string WriteNumberedQpf(const std::string& path, int n);
 void WriteBytes(const std::string& path, const char* bytes);
 
-// The editor's main window, created modelessly for real from template 132.
+// The editor's main window, created modelessly for real from its IDD_MAIN template.
 struct Editor {
     std::unique_ptr<MainWindow> main;
     HWND window() const { return main->window(); }
