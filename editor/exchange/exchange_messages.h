@@ -17,6 +17,7 @@ inline constexpr char MSG_EX_BAD_JSON[] = "%s\n    は JSON として読めま�
 inline constexpr char MSG_EX_NOT_GEOJSON[] = "%s\n    は GeoJSON ではありません";
 inline constexpr char MSG_EX_CSV_FIELD_TOO_LONG[] = "%s\n    の %d 行目に長すぎる値があります (上限 %d KB)";
 inline constexpr char MSG_EX_CSV_UNCLOSED[] = "%s\n    の %d 行目で始まる引用符が閉じていません";
+inline constexpr char MSG_EX_UNREADABLE[] = "%s\n    は読めません";
 inline constexpr char MSG_EX_NO_MEMORY[] = "%s\n    を読むためのメモリが足りません";
 inline constexpr char MSG_EX_NO_POINTS[] = "%s\n    に読める地点がありません";
 inline constexpr char MSG_EX_WRITE_FAILED[] = "%s\n    を書けませんでした";
