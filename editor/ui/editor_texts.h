@@ -44,11 +44,11 @@ inline constexpr char TEXT_DIRECTION_SUFFIX[] = "゜";
 // File dialog filters: "name|pattern|name|pattern||".
 inline constexpr char FILTER_OPEN[] = "QPF ファイル(*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||";
 inline constexpr char FILTER_SAVE[] = "QPF ファイル (*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||";
-// The Import filter's first entry is the QPF one; the exchange formats follow it.
-inline constexpr char FILTER_IMPORT[] = "地点ファイル ( *.qpf)|*.qpf|"
-                                        "GPX, KML, KMZ, CSV, GeoJSON (*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json)|"
-                                        "*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json|"
-                                        "すべてのファイル (*.*)|*.*||";
+// The first entry of the Import filter is the QPF one; one for the exchange formats follows it.
+inline constexpr char FILTER_IMPORT[] =
+    "地点ファイル ( *.qpf)|*.qpf|"
+    "GPX, KML, KMZ, CSV, GeoJSON (*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json)|*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json|"
+    "すべてのファイル (*.*)|*.*||";
 
 // The closing question, joined without blank or line break.
 inline constexpr char MSG_CLOSE_MODIFIED[] = "は変更されています。";
@@ -70,6 +70,9 @@ inline constexpr char TEXT_BUILTIN_MAP_OBJECT_1[] = "ProAtlasW2.Map";
 inline constexpr char TEXT_BUILTIN_MAP_OBJECT_2[] = "ProAtlasW3.Map";
 inline constexpr char TEXT_BUILTIN_MAP_OBJECT_3[] = "ProAtlasSV.Map";
 inline constexpr char TEXT_BUILTIN_MAP_OBJECT_4[] = "Mapple.Document";
+// What the bridge opens while no map application was ever chosen: MapView, beside the editor.
+inline constexpr char TEXT_OWN_MAP_OBJECT[] = "MapView.Map";
+inline constexpr wchar_t TEXT_OWN_MAP_PROGRAM[] = L"MapView.exe";
 
 // The layer the map is asked for (the bridge's command line is TEXT_BRIDGE_PROGRAM).
 inline constexpr char TEXT_MAP_LAYER[] = "4";
@@ -77,8 +80,7 @@ inline constexpr char TEXT_MAP_LAYER[] = "4";
 // Capture
 inline constexpr char TEXT_CAPTURED_POINT_NAME[] = "新しいポイント";
 
-// Point exchange: other formats in and out, and the datum of the device's files
-// (地図 > 日本測地系 / 世界測地系). The Import filter above lists the formats read.
+// Point exchange: other formats in and out, and the datum of the device's files.
 // The Export dialog: the format follows the chosen name's extension.
 inline constexpr char FILTER_EXPORT[] =
     "GPX ファイル (*.gpx)|*.gpx|KML ファイル (*.kml)|*.kml|KMZ ファイル (*.kmz)|*.kmz|"
@@ -91,7 +93,6 @@ inline constexpr char TEXT_REPORT_MORE_FORMAT[] = "ほか %d 行";
 // A file read that held no point the import list can show.
 inline constexpr char MSG_IMPORT_NO_POINTS[] = "%s\n    に読める地点がありません";
 // An export name whose extension names no format.
-inline constexpr char MSG_EXPORT_UNKNOWN_FORMAT[] =
-    "%s\n    の形式がわかりません (拡張子 .gpx .kml .kmz .csv .geojson .qpf)";
+inline constexpr char MSG_EXPORT_UNKNOWN_FORMAT[] = "%s\n    の形式がわかりません (拡張子 .gpx .kml .kmz .csv .geojson .qpf)";
 // The datum choice could not be stored.
 inline constexpr char MSG_DATUM_NOT_STORED[] = "測地系の設定を保存できませんでした。";
