@@ -105,7 +105,9 @@ int readPoints(const char* bytes, size_t size, const char* name, ExchangeFormat 
     } catch (const std::bad_alloc&) {
         tell(MSG_EX_NO_MEMORY, name);
     } catch (const std::exception&) {
-        tell(MSG_EX_BAD_JSON, name);
+        // The libraries report by return values; this is only the edge that keeps anything
+        // else from crossing out of the module.
+        tell(MSG_EX_UNREADABLE, name);
     }
     return -1;
 }

@@ -6,6 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -30,13 +36,23 @@ class MessageRecorder : public MessageNotifier {
     std::vector<std::string> messages;
 };
 
+// Tests of several trees and worktrees share one temporary folder: names carry the process.
+inline long processId() {
+#ifdef _WIN32
+    return static_cast<long>(_getpid());
+#else
+    return static_cast<long>(getpid());
+#endif
+}
+
 // A fresh folder per test, removed afterwards.
 class ScratchFolder : public ::testing::Test {
   protected:
     void SetUp() override {
         const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir_ = std::filesystem::temp_directory_path() /
-               (std::string("tenmark-") + info->test_suite_name() + "-" + info->name());
+               (std::string("tenmark-") + info->test_suite_name() + "-" + info->name() + "-" +
+                std::to_string(processId()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }
