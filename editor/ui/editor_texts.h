@@ -44,7 +44,11 @@ inline constexpr char TEXT_DIRECTION_SUFFIX[] = "゜";
 // File dialog filters: "name|pattern|name|pattern||".
 inline constexpr char FILTER_OPEN[] = "QPF ファイル(*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||";
 inline constexpr char FILTER_SAVE[] = "QPF ファイル (*.qpf)|*.qpf|すべてのファイル (*.*)|*.*||";
-inline constexpr char FILTER_IMPORT[] = "地点ファイル ( *.qpf)|*.qpf|すべてのファイル (*.*)|*.*||";
+// The first entry of the Import filter is the QPF one; one for the exchange formats follows it.
+inline constexpr char FILTER_IMPORT[] =
+    "地点ファイル ( *.qpf)|*.qpf|"
+    "GPX, KML, KMZ, CSV, GeoJSON (*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json)|*.gpx;*.kml;*.kmz;*.csv;*.geojson;*.json|"
+    "すべてのファイル (*.*)|*.*||";
 
 // The closing question, joined without blank or line break.
 inline constexpr char MSG_CLOSE_MODIFIED[] = "は変更されています。";
@@ -75,3 +79,20 @@ inline constexpr char TEXT_MAP_LAYER[] = "4";
 
 // Capture
 inline constexpr char TEXT_CAPTURED_POINT_NAME[] = "新しいポイント";
+
+// Point exchange: other formats in and out, and the datum of the device's files.
+// The Export dialog: the format follows the chosen name's extension.
+inline constexpr char FILTER_EXPORT[] =
+    "GPX ファイル (*.gpx)|*.gpx|KML ファイル (*.kml)|*.kml|KMZ ファイル (*.kmz)|*.kmz|"
+    "CSV ファイル (*.csv)|*.csv|GeoJSON ファイル (*.geojson)|*.geojson|QPF ファイル (*.qpf)|*.qpf||";
+// Shown after an import or export that had to change or leave out something: the heading,
+// then the exchange layer's lines (the first few, then how many more there are).
+inline constexpr char MSG_IMPORT_REPORT[] = "読み込むときに次のように変えました。";
+inline constexpr char MSG_EXPORT_REPORT[] = "書き出すときに次のように変えました。";
+inline constexpr char TEXT_REPORT_MORE_FORMAT[] = "ほか %d 行";
+// A file read that held no point the import list can show.
+inline constexpr char MSG_IMPORT_NO_POINTS[] = "%s\n    に読める地点がありません";
+// An export name whose extension names no format.
+inline constexpr char MSG_EXPORT_UNKNOWN_FORMAT[] = "%s\n    の形式がわかりません (拡張子 .gpx .kml .kmz .csv .geojson .qpf)";
+// The datum choice could not be stored.
+inline constexpr char MSG_DATUM_NOT_STORED[] = "測地系の設定を保存できませんでした。";

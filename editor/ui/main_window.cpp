@@ -91,6 +91,10 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
+    case WM_INITMENUPOPUP:
+        // MapView may have changed the datum since: the check mark follows the stored value.
+        UpdateDatumMenu();
+        return FALSE;
     case WM_CLOSE:
         OnClose();
         return TRUE;
@@ -132,6 +136,7 @@ BOOL MainWindow::OnInitDialog() {
     // The bridge program beside the editor, and its items in the 編集 popup.
     FindBridgeProgram();
     AppendMapMenuItems();
+    UpdateDatumMenu();
     importList_.displayLimit = kImportDisplayLimit;
     // Minimum size: the size the window has now.
     RECT outer = {};
@@ -184,6 +189,13 @@ void MainWindow::OnCommand(int id) {
         break;
     case IDM_FILE_IMPORT:
         OnFileImport();
+        break;
+    case IDM_FILE_EXPORT:
+        OnFileExport();
+        break;
+    case IDM_DATUM_TOKYO:
+    case IDM_DATUM_WGS84:
+        OnDatumCommand(id);
         break;
     case IDC_CHANGE:
         ChangePoint();

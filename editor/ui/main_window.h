@@ -71,9 +71,17 @@ class MainWindow : public MapLinkHost {
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileImport();
+    // A file in another format than QPF (by its extension), read into the import list.
+    void LoadImportedFormat(const char* path);
     // The closing question: true when the window may close.
     bool QueryClose();
     void LoadImportList(const char* path);
+
+    // Point exchange (exchange_commands.cpp): the main list out to another format, and the
+    // datum of the device's files (IDM_DATUM_TOKYO or IDM_DATUM_WGS84), with its check mark.
+    void OnFileExport();
+    void OnDatumCommand(int id);
+    void UpdateDatumMenu();
 
     // Ends the window: the modal run returns, or the modeless window is destroyed.
     void EndMainWindow();

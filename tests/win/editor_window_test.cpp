@@ -101,17 +101,17 @@ TEST(MainTemplateTest, MenuHasEveryPopupAndItem) {
     EXPECT_EQ((std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集", "変換", "表示", "地図", "ﾍﾙﾌﾟ"}),
               MenuItems(menu));
     EXPECT_EQ((std::vector<std::string>{"開く", "-", "上書き保存(v04)", "名前を付けて保存(v04)", "-",
-                                        "インポート", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了"}),
+                                        "インポート", "エクスポート", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了"}),
               MenuItems(GetSubMenu(menu, 0)));
-    EXPECT_EQ((std::vector<UINT>{57601, 0, 57603, 57604, 0, 32775, 0, 57665}), MenuIds(GetSubMenu(menu, 0)));
+    EXPECT_EQ((std::vector<UINT>{57601, 0, 57603, 57604, 0, 32775, 33100, 0, 57665}), MenuIds(GetSubMenu(menu, 0)));
     EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除"}), MenuItems(GetSubMenu(menu, 1)));
     EXPECT_EQ((std::vector<UINT>{1003, 1009, 1002}), MenuIds(GetSubMenu(menu, 1)));
     EXPECT_EQ((std::vector<std::string>{"-", "全て選択", "選択解除"}), MenuItems(GetSubMenu(menu, 2)));
     EXPECT_EQ((std::vector<UINT>{0, 32781, 32783}), MenuIds(GetSubMenu(menu, 2)));
     EXPECT_EQ((std::vector<std::string>{"編集画面", "インポート"}), MenuItems(GetSubMenu(menu, 3)));
     EXPECT_EQ((std::vector<UINT>{32772, 32773}), MenuIds(GetSubMenu(menu, 3)));
-    EXPECT_EQ((std::vector<std::string>{"選択"}), MenuItems(GetSubMenu(menu, 4)));
-    EXPECT_EQ((std::vector<UINT>{32791}), MenuIds(GetSubMenu(menu, 4)));
+    EXPECT_EQ((std::vector<std::string>{"選択", "-", "日本測地系", "世界測地系"}), MenuItems(GetSubMenu(menu, 4)));
+    EXPECT_EQ((std::vector<UINT>{32791, 0, 33101, 33102}), MenuIds(GetSubMenu(menu, 4)));
     EXPECT_EQ((std::vector<std::string>{"ﾊﾞｰｼﾞｮﾝ情報"}), MenuItems(GetSubMenu(menu, 5)));
     EXPECT_EQ((std::vector<UINT>{57664}), MenuIds(GetSubMenu(menu, 5)));
 }
