@@ -120,8 +120,10 @@ class PlainMap {
             return;
         CloseHandle(pi_.hThread);
         pid_ = std::to_string(pi_.dwProcessId);
-        WaitUntil([&] { return (window_ = FindWindowOf(pi_.dwProcessId)) != nullptr && !record().empty(); },
-                  15000);
+        // Up once its window is there and its first state is recorded (the view tests start from).
+        WaitUntil(
+            [&] { return (window_ = FindWindowOf(pi_.dwProcessId)) != nullptr && !last("@State").empty(); },
+            15000);
     }
     ~PlainMap() { close(); }
     void close() {
