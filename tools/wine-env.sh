@@ -76,7 +76,8 @@ tenmark_keep_wine_alive() {
       # of its cursor clipping window, and on another display that id names some other
       # window, which Wine then unmaps (BadWindow). A session from elsewhere is ended.
       if [ "$(cat "$WINEPREFIX.display" 2>/dev/null)" != "$DISPLAY" ]; then
-        { wineserver -k; wineserver -w; } >/dev/null 2>&1 9>&-
+        # No server running yet is fine: -k then fails, which must not end a caller under set -e.
+        { wineserver -k; wineserver -w; } >/dev/null 2>&1 9>&- || true
         echo "$DISPLAY" >"$WINEPREFIX.display"
       fi
       setsid bash -c 'sleep 7200 | wine cmd.exe' </dev/null >/dev/null 2>&1 9>&- &
@@ -101,12 +102,25 @@ tenmark_stop_wine() {
   fi
 }
 
+# True when the prefix holds the settings of tools/wine-prefix.reg as they are now.
+tenmark_settings_current() {
+  [ "$(cat "$WINEPREFIX/.tenmark-settings" 2>/dev/null)" = \
+    "$(sha256sum "$tenmark_root/tools/wine-prefix.reg" | cut -d' ' -f1)" ]
+}
+
 tenmark_ensure_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   if [ ! -f "$WINEPREFIX/.tenmark-ready" ]; then
     (
       flock 9
       [ -f "$WINEPREFIX/.tenmark-ready" ] || "$tenmark_root/tools/wine-prefix.sh" 9>&-
+    ) 9>"$WINEPREFIX.lock"
+  fi
+  # A prefix made before the settings changed (or whose import failed) gets them now.
+  if ! tenmark_settings_current; then
+    (
+      flock 9
+      tenmark_settings_current || "$tenmark_root/tools/wine-prefix.sh" --settings 9>&-
     ) 9>"$WINEPREFIX.lock"
   fi
   tenmark_keep_wine_alive

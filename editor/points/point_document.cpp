@@ -114,6 +114,17 @@ void PointDocument::moveRecord(int to, int from) {
     modified_ = true;
 }
 
+int PointDocument::replaceRecords(int first, int removed, const PointRecord* records, int inserted) {
+    if (first < 0 || removed < 0 || inserted < 0 || first + removed > count_) return -1;
+    if (count_ - removed + inserted > kMaxPoints) return -1;
+    int tail = count_ - first - removed;
+    std::memmove(&slots_[first + inserted], &slots_[first + removed], sizeof(PointRecord) * static_cast<size_t>(tail));
+    if (inserted > 0) std::memcpy(&slots_[first], records, sizeof(PointRecord) * static_cast<size_t>(inserted));
+    count_ += inserted - removed;
+    modified_ = true;
+    return 1;
+}
+
 int PointDocument::soundIndexOfCode(const char* code) {
     char upper[64];
     copyTruncated(upper, code, sizeof upper - 1);

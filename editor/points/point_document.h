@@ -62,6 +62,11 @@ class PointDocument {
     void moveRecord(int to, int from);
     // Frees every slot; `modified` is left as it was.
     void clearAll() { count_ = 0; }
+    // Replaces the `removed` records from `first` on by whole copies of `inserted` records,
+    // every field as given (undo and reordering): 1, or -1 when the range is not within the
+    // list or the result would exceed 200; nothing changes then. Sets `modified`. `records`
+    // lie outside the document.
+    int replaceRecords(int first, int removed, const PointRecord* records, int inserted);
 
     // QPF files: 0 on success, -1 after the user was told why.
     int loadFile(const char* path);
