@@ -107,7 +107,8 @@ void BenchPaint(const BaseMapLayer& baseMap, const std::string& png) {
     model.setZoom(12);
     for (int i = 0; i < 200; ++i) {
         PlacedText t;
-        t.at = t.labelAt = GeoPoint{model.centre().lat + (i % 20 - 10) * 20000, model.centre().lon + (i / 20 - 5) * 30000};
+        t.at = t.labelAt =
+            GeoPoint{model.centre().lat + (i % 20 - 10) * 20000, model.centre().lon + (i / 20 - 5) * 30000};
         t.label = "point";
         int16_t id = 0;
         model.addText(t, &id);
@@ -118,8 +119,8 @@ void BenchPaint(const BaseMapLayer& baseMap, const std::string& png) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"MapViewBench";
     RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                                  nullptr, wc.hInstance, nullptr);
+    HWND window = CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
     HDC target = GetDC(window);
     HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"MS UI Gothic");
     RECT client = {0, 0, width, height};
@@ -129,7 +130,8 @@ void BenchPaint(const BaseMapLayer& baseMap, const std::string& png) {
         for (int frame = 0; frame < 120; ++frame) {
             // A pan frame: the centre moves by a few pixels each time.
             model.panBy(0, 3000);
-            const Viewport view = ViewportAtZoom(model.centre(), 12, kDefaultDatum, width, height - kStatusBandHeight);
+            const Viewport view =
+                ViewportAtZoom(model.centre(), 12, kDefaultDatum, width, height - kStatusBandHeight);
             if (withTiles) {
                 for (const TileKey& k : TilesInView(ViewOf(view))) {
                     if (memory.has(k)) continue;
@@ -148,7 +150,8 @@ void BenchPaint(const BaseMapLayer& baseMap, const std::string& png) {
             times.push_back(Ms(Clock::now() - start));
         }
         const Figures f = Summarise(times);
-        std::printf("paint 1280x1024 to a window, zoom 12, 200 texts, %s: median %.2f ms, p90 %.2f ms, worst %.2f ms\n",
+        std::printf("paint 1280x1024 to a window, zoom 12, 200 texts, %s: median %.2f ms, p90 %.2f ms, worst "
+                    "%.2f ms\n",
                     withTiles ? "every tile in memory" : "base map only", f.median, f.p90, f.worst);
     }
     DeleteObject(font);
@@ -217,7 +220,8 @@ void BenchStart(int runs) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring cache = std::wstring(temp) + L"mapview-bench-start-cache";
     const std::wstring record = std::wstring(temp) + L"mapview-bench-record.log";
-    const std::wstring url = L"http://127.0.0.1:" + std::wstring(port, port + strlen(port)) + L"/tiles/{z}/{x}/{y}.png";
+    const std::wstring url =
+        L"http://127.0.0.1:" + std::wstring(port, port + strlen(port)) + L"/tiles/{z}/{x}/{y}.png";
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Vorn\\MapView", L"TileUrl", REG_SZ, url.c_str(),
                     static_cast<DWORD>((url.size() + 1) * sizeof(wchar_t)));
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Vorn\\MapView", L"TileCacheDir", REG_SZ, cache.c_str(),
@@ -231,18 +235,21 @@ void BenchStart(int runs) {
         si.cb = sizeof si;
         PROCESS_INFORMATION pi = {};
         const auto start = Clock::now();
-        if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+        if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return;
         double window = -1, tile = -1;
         while (Ms(Clock::now() - start) < 30000 && tile < 0) {
             const std::string text = ReadAll(record);
             if (window < 0 && text.find("\t@Start\t") != std::string::npos) window = Ms(Clock::now() - start);
             // The first run fills the cache from the network; later ones read it.
-            if (text.find(run == 0 ? "\tnetwork\tok" : "\tdisk\tok") != std::string::npos) tile = Ms(Clock::now() - start);
+            if (text.find(run == 0 ? "\tnetwork\tok" : "\tdisk\tok") != std::string::npos)
+                tile = Ms(Clock::now() - start);
             Sleep(2);
         }
         if (run == 0) Sleep(2000); // every visible tile in
         HWND w = nullptr;
-        for (HWND c = FindWindowW(L"MapViewWindow", nullptr); c != nullptr; c = FindWindowExW(nullptr, c, L"MapViewWindow", nullptr)) {
+        for (HWND c = FindWindowW(L"MapViewWindow", nullptr); c != nullptr;
+             c = FindWindowExW(nullptr, c, L"MapViewWindow", nullptr)) {
             DWORD pid = 0;
             GetWindowThreadProcessId(c, &pid);
             if (pid == pi.dwProcessId) w = c;

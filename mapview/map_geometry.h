@@ -11,10 +11,11 @@
 
 namespace mapview {
 
-// The datum of every coordinate exchanged over automation when the registry names none: the
-// Tokyo datum, which the device files of this product's era and the map applications the
-// bridge was written for used (Japan moved to JGD2000, equal to WGS84 within a metre, in 2002).
-constexpr Datum kDefaultDatum = Datum::Tokyo;
+// The datum of every coordinate exchanged over automation when the registry names none. The
+// product has one default (common/datum_setting.h, shared with the editor's exchange): WGS84,
+// what GPS receivers give, what Japan's datum has equalled within a metre since 2002, and what
+// the tiles and the place search use, so a found place needs no shift at all.
+constexpr Datum kDefaultDatum = Datum::Wgs84;
 
 struct Viewport {
     int width = 0;

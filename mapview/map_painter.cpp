@@ -64,9 +64,9 @@ bool IsWholeDegree(int32_t v) {
 
 // The layer's spacing, widened where the zoom would crowd the lines closer than 90 pixels.
 int32_t GridStep(const Viewport& view, const MapLayer& layer) {
-    static const int32_t kSteps[] = {kPerMinute,      2 * kPerMinute,  5 * kPerMinute, 10 * kPerMinute,
-                                     30 * kPerMinute, kPerDegree,      2 * kPerDegree, 5 * kPerDegree,
-                                     10 * kPerDegree};
+    static const int32_t kSteps[] = {kPerMinute,      2 * kPerMinute,  5 * kPerMinute,
+                                     10 * kPerMinute, 30 * kPerMinute, kPerDegree,
+                                     2 * kPerDegree,  5 * kPerDegree,  10 * kPerDegree};
     for (int32_t step : kSteps) {
         if (step >= layer.gridStep && step / static_cast<double>(view.scale) >= 90) return step;
     }

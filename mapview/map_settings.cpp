@@ -4,13 +4,13 @@
 #include <shlobj.h>
 
 #include "cp932_text.h"
+#include "datum_setting.h"
 
 namespace mapview {
 
 namespace {
 
 const wchar_t kMapViewKey[] = L"Software\\Vorn\\MapView";
-const wchar_t kTenmarkKey[] = L"Software\\Vorn\\Tenmark";
 
 std::wstring ReadString(const wchar_t* key, const wchar_t* name) {
     DWORD bytes = 0;
@@ -62,9 +62,7 @@ MapSettings ReadMapSettings() {
     const std::string source = wideToUtf8(ReadString(kMapViewKey, L"TileSource"));
     if (const TileSource* known = SourceByKey(source)) s.source = known->id;
     s.tilesOff = source == "none";
-    const std::string datum = wideToUtf8(Trimmed(ReadString(kTenmarkKey, L"Datum")));
-    s.datumStored = parseDatumName(datum.c_str(), s.datum);
-    if (!s.datumStored) s.datum = kDefaultDatum;
+    s.datum = readDatumSetting();
     return s;
 }
 
@@ -77,7 +75,7 @@ int WriteTilesOff() {
 }
 
 int WriteDatum(Datum datum) {
-    return WriteString(kTenmarkKey, L"Datum", utf8ToWide(datumName(datum)));
+    return writeDatumSetting(datum) ? 0 : -1;
 }
 
 } // namespace mapview

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "datum.h"
+#include "datum_setting.h"
 #include "map_geometry.h"
 #include "tile_source.h"
 
@@ -22,7 +23,6 @@ struct MapSettings {
     TileSourceId source = kDefaultSource;
     bool tilesOff = false; // "TileSource" "none": the offline base map only, nothing downloaded
     Datum datum = kDefaultDatum;
-    bool datumStored = false; // the registry named a datum
 };
 
 MapSettings ReadMapSettings();

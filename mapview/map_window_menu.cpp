@@ -59,13 +59,15 @@ void MapWindow::updateMenu() {
     // A template in the registry overrides the menu's sources, which then only show it.
     const bool custom = !settings_.tileUrl.empty();
     for (int i = 0; i < kSourceCount; ++i) {
-        const bool chosen = !custom && !settings_.tilesOff && settings_.source == static_cast<TileSourceId>(i);
+        const bool chosen =
+            !custom && !settings_.tilesOff && settings_.source == static_cast<TileSourceId>(i);
         CheckMenuItem(menu_, kIdSourceFirst + i, MF_BYCOMMAND | (chosen ? MF_CHECKED : MF_UNCHECKED));
         EnableMenuItem(menu_, kIdSourceFirst + i, MF_BYCOMMAND | (custom ? MF_GRAYED : MF_ENABLED));
     }
     CheckMenuItem(menu_, kIdSourceCustom, MF_BYCOMMAND | (custom ? MF_CHECKED : MF_UNCHECKED));
     EnableMenuItem(menu_, kIdSourceCustom, MF_BYCOMMAND | MF_GRAYED);
-    CheckMenuItem(menu_, kIdSourceOff, MF_BYCOMMAND | (settings_.tilesOff && !custom ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu_, kIdSourceOff,
+                  MF_BYCOMMAND | (settings_.tilesOff && !custom ? MF_CHECKED : MF_UNCHECKED));
     EnableMenuItem(menu_, kIdSourceOff, MF_BYCOMMAND | (custom ? MF_GRAYED : MF_ENABLED));
     CheckMenuRadioItem(menu_, kIdDatumTokyo, kIdDatumWgs84,
                        settings_.datum == Datum::Tokyo ? kIdDatumTokyo : kIdDatumWgs84, MF_BYCOMMAND);

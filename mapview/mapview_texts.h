@@ -36,7 +36,7 @@ inline constexpr char kFmtStatusPosition[] = "レイヤ%d %s   中心 北緯%s �
 inline constexpr char kStatusMarkOff[] = "(マーク非表示)";
 inline constexpr char kFmtStatusZoom[] = "   ズーム%d";
 inline constexpr char kStatusHelpProAtlas[] = "クリック・矢印: マーク移動   ドラッグ・Shift+矢印: 地図移動   "
-                                             "ホイール・+/-・ダブルクリック: ズーム   Home: マークへ";
+                                              "ホイール・+/-・ダブルクリック: ズーム   Home: マークへ";
 inline constexpr char kStatusHelpMapple[] =
     "クリック・ドラッグ・矢印: 地図移動   ホイール・+/-・ダブルクリック: ズーム";
 

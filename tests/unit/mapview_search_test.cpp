@@ -2,6 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "address_answer.h"
+#include "tile_cache_index.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace mapview {
 namespace {
@@ -75,6 +82,39 @@ TEST(SearchUrl, QueryIsPercentEncodedUtf8) {
     EXPECT_EQ("http://127.0.0.1:5000/s/a-b_c.d~/", url);
     EXPECT_EQ(-1, BuildSearchUrl("http://127.0.0.1/search", "x", &url));
     EXPECT_EQ(-1, BuildSearchUrl("file:///c:/{q}", "x", &url));
+}
+
+std::vector<std::string> KeptInputs(const char* target) {
+    const char* root = std::getenv("TENMARK_SOURCE_DIR");
+    std::vector<std::string> inputs;
+    const std::filesystem::path folder =
+        std::filesystem::path(root != nullptr ? root : ".") / "fuzz" / "corpus" / target;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        inputs.push_back(bytes.str());
+    }
+    return inputs;
+}
+
+// The fuzzers' kept inputs, replayed with their checks on every build.
+TEST(FuzzCorpus, KeptAnswersAndIndexesReadSafely) {
+    const std::vector<std::string> answers = KeptInputs("mapview_search_answer");
+    EXPECT_GT(answers.size(), 10u);
+    for (const std::string& body : answers) {
+        std::vector<FoundPlace> places;
+        const AnswerKind kind = ParseAddressAnswer(body, &places);
+        EXPECT_EQ(kind == AnswerKind::Found, !places.empty());
+        for (const FoundPlace& p : places)
+            EXPECT_TRUE(std::fabs(p.lat) <= 90 && std::fabs(p.lon) <= 180);
+    }
+    const std::vector<std::string> indexes = KeptInputs("mapview_tile_index");
+    EXPECT_GT(indexes.size(), 10u);
+    for (const std::string& text : indexes) {
+        const TileCacheIndex index = TileCacheIndex::Parse(text);
+        EXPECT_EQ(index.serialize(), TileCacheIndex::Parse(index.serialize()).serialize());
+    }
 }
 
 } // namespace

@@ -120,8 +120,10 @@ class PlainMap {
             return;
         CloseHandle(pi_.hThread);
         pid_ = std::to_string(pi_.dwProcessId);
-        WaitUntil([&] { return (window_ = FindWindowOf(pi_.dwProcessId)) != nullptr && !record().empty(); },
-                  15000);
+        // Up once its window is there and its first state is recorded (the view tests start from).
+        WaitUntil(
+            [&] { return (window_ = FindWindowOf(pi_.dwProcessId)) != nullptr && !last("@State").empty(); },
+            15000);
     }
     ~PlainMap() { close(); }
     void close() {
@@ -508,27 +510,31 @@ TEST_F(TileServers, ChangingTheDatumKeepsTheMarkInPlaceAndIsStoredForTheEditor) 
     ASSERT_EQ(S_OK,
               Method(m, L"SetEventWindow", {Arg::RefI4(HandleToLong(events.hwnd())), Arg::I2(2048)}).hr);
     HWND map = reinterpret_cast<HWND>(static_cast<LONG_PTR>(Get(m, L"MapViewWindow").AsI4()));
+    // To the datum that is not the default, and back.
+    const Datum other = mapview::kDefaultDatum == Datum::Tokyo ? Datum::Wgs84 : Datum::Tokyo;
+    const WORD toOther = other == Datum::Tokyo ? 230 : 231, back = other == Datum::Tokyo ? 231 : 230;
     const std::string before = Utf8(Get(m, L"MarkLatitude").AsText().c_str());
     const std::string lonBefore = Utf8(Get(m, L"MarkLongitude").AsText().c_str());
-    GeoPoint tokyo;
-    ASSERT_EQ(0, ::parseMapCoord(before.c_str(), &tokyo.lat, MapCoordDialect::MapView));
-    ASSERT_EQ(0, ::parseMapCoord(lonBefore.c_str(), &tokyo.lon, MapCoordDialect::MapView));
-    PostMessageW(map, WM_COMMAND, MAKEWPARAM(231, 0), 0); // 世界測地系
+    GeoPoint mark;
+    ASSERT_EQ(0, ::parseMapCoord(before.c_str(), &mark.lat, MapCoordDialect::MapView));
+    ASSERT_EQ(0, ::parseMapCoord(lonBefore.c_str(), &mark.lon, MapCoordDialect::MapView));
+    PostMessageW(map, WM_COMMAND, MAKEWPARAM(toOther, 0), 0);
     ASSERT_TRUE(WaitUntil([&] { return events.count() == 1; }, 5000));
     double lat = 0, lon = 0;
-    mapview::ToWgs84Degrees(tokyo, Datum::Tokyo, &lat, &lon);
-    const GeoPoint wgs = mapview::FromWgs84Degrees(lat, lon, Datum::Wgs84);
+    mapview::ToWgs84Degrees(mark, mapview::kDefaultDatum, &lat, &lon);
+    const GeoPoint converted = mapview::FromWgs84Degrees(lat, lon, other);
+    ASSERT_NE(mark, converted);
     char text[32];
-    formatMapCoord(wgs.lat, text, sizeof text, MapCoordDialect::MapView);
+    formatMapCoord(converted.lat, text, sizeof text, MapCoordDialect::MapView);
     EXPECT_EQ(::utf8ToWide(text), Get(m, L"MarkLatitude").AsText());
-    EXPECT_EQ(static_cast<WPARAM>(wgs.lat), events.lastWParam());
+    EXPECT_EQ(static_cast<WPARAM>(converted.lat), events.lastWParam());
     wchar_t stored[16] = L"";
     DWORD bytes = sizeof stored;
     EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vorn\\Tenmark", L"Datum",
                                           RRF_RT_REG_SZ, nullptr, stored, &bytes));
-    EXPECT_STREQ(L"WGS84", stored);
+    EXPECT_STREQ(other == Datum::Tokyo ? L"Tokyo" : L"WGS84", stored);
     // Back again: the same text as before.
-    PostMessageW(map, WM_COMMAND, MAKEWPARAM(230, 0), 0);
+    PostMessageW(map, WM_COMMAND, MAKEWPARAM(back, 0), 0);
     ASSERT_TRUE(WaitUntil([&] { return events.count() == 2; }, 5000));
     EXPECT_EQ(before, Utf8(Get(m, L"MarkLatitude").AsText().c_str()));
     EXPECT_EQ(lonBefore, Utf8(Get(m, L"MarkLongitude").AsText().c_str()));
