@@ -91,6 +91,9 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup();
+        return FALSE;
     case WM_CLOSE:
         OnClose();
         return TRUE;
@@ -120,7 +123,11 @@ BOOL MainWindow::OnInitDialog() {
     latitudeBox_ = GetDlgItem(window_, IDC_LATITUDE);
     mainList_.Attach(GetDlgItem(window_, IDC_MAIN_LIST), document_);
     importList_.Attach(GetDlgItem(window_, IDC_IMPORT_LIST), *this);
-    importList_.transferTo = [this](int targetRow) { TransferImportedPoints(targetRow); };
+    importList_.transferTo = [this](int targetRow) {
+        TransferImportedPoints(targetRow);
+        RecordChange();
+    };
+    mainList_.moved = [this] { RecordChange(); };
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowIcon_));
     // Product name and the stored map choice.
@@ -131,7 +138,9 @@ BOOL MainWindow::OnInitDialog() {
     CreateStatusBar();
     // The bridge program beside the editor, and its items in the 編集 popup.
     FindBridgeProgram();
+    InsertEditMenuItems();
     AppendMapMenuItems();
+    InstallKeys();
     importList_.displayLimit = kImportDisplayLimit;
     // Minimum size: the size the window has now.
     RECT outer = {};
@@ -149,7 +158,8 @@ BOOL MainWindow::OnInitDialog() {
     EnableWindow(latitudeBox_, FALSE);
     StylePointList(mainList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
     StylePointList(importList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
-    // The file from the command line.
+    // The history starts from the empty document, or from the file of the command line.
+    StartHistory();
     if (currentFilePath_[0] != '\0') {
         LoadCurrentFile();
         RefillMainList();
@@ -224,9 +234,42 @@ void MainWindow::OnCommand(int id) {
     case IDM_APP_ABOUT:
         ShowAboutDialog();
         break;
+    case IDM_EDIT_UNDO:
+        Undo();
+        break;
+    case IDM_EDIT_REDO:
+        Redo();
+        break;
+    case IDM_EDIT_FIND:
+        FindPoint();
+        break;
+    case IDM_EDIT_FIND_NEXT:
+        FindNextPoint();
+        break;
+    case IDM_SORT_NAME:
+        SortPoints(SortKey::Name);
+        break;
+    case IDM_SORT_READING:
+        SortPoints(SortKey::Reading);
+        break;
+    case IDM_SORT_LONGITUDE:
+        SortPoints(SortKey::Longitude);
+        break;
+    case IDM_SORT_LATITUDE:
+        SortPoints(SortKey::Latitude);
+        break;
+    case IDM_SORT_MARK:
+        SortPoints(SortKey::Mark);
+        break;
+    case IDM_SELECT_DUPLICATES:
+        SelectDuplicates();
+        break;
     default:
         break;
     }
+    // Whatever the command changed in the points (add, change, delete, capture, sort, an
+    // open) is one step of the undo history.
+    RecordChange();
 }
 
 // The appended 編集 items do what their buttons do, and only while the button is enabled.
@@ -244,6 +287,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             return 0;
         case NM_DBLCLK:
             ChangePoint();
+            RecordChange();
             return 0;
         case LVN_BEGINDRAG: {
             const auto& info = reinterpret_cast<const NMLISTVIEW&>(header);
@@ -267,6 +311,7 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::OnDestroy() {
+    RemoveKeys();
     SetMessageOwner(nullptr);
     if (mapLink_) mapLink_->Shutdown();
 }

@@ -8,9 +8,6 @@ void MainWindow::OnDropFiles(HDROP drop) {
     char name[kDroppedNameBytes + 1];
     // A name the editor cannot hold opens nothing and changes nothing.
     if (!TakeLastDroppedName(drop, name)) return;
-    // No question about unsaved changes: a drop replaces the points, as Open does.
-    copyInto(currentFilePath_, name);
-    AcceptPath(currentFilePath_);
-    LoadCurrentFile();
-    RefillMainList();
+    // As Open: unsaved points go only after the closing question.
+    OpenPath(name);
 }

@@ -21,3 +21,13 @@ tenmark_test(editing_command_tests
 )
 # The main window loads mark01.ico .. mark55.ico from the working folder.
 add_dependencies(editing_command_tests tenmark_mark_icons)
+
+# Undo, find, sorting and duplicates on the real main window.
+tenmark_test(editing_tools_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/editing_tools_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/editor_test_support.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/editing_dialog_driver.cpp
+  LIBS tenmark_ui tenmark_resources
+)
+add_dependencies(editing_tools_tests tenmark_mark_icons)
