@@ -1,4 +1,4 @@
-// Cartolink2's program-wide state, living as long as the process.
+// Cartolink2's state: the text buffer, the map and the command queue, owned by its form.
 #pragma once
 
 #include "map.h"

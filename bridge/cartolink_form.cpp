@@ -1,10 +1,9 @@
 #include "cartolink_form.h"
 
 #include "bridge_texts.h"
-#include "dispatch.h"
-#include "sub_class.h"
 #include "cp932_text.h"
-#include "window_text.h"
+#include "dispatch.h"
+#include "window_object.h"
 
 #include <cstring>
 
@@ -12,60 +11,11 @@ namespace {
 
 const wchar_t kFormClass[] = L"CartolinkForm";
 
-BridgeState g_state;
-Win32BridgeHost g_host;
-HWND g_form = nullptr;
-
-LRESULT OnTimer(HWND, WPARAM timerId) {
-    if (timerId == kTimer1Id) Timer1_Timer();
-    return 0;
-}
-
-// Command1 does nothing when pressed.
-LRESULT OnCommand(HWND, WPARAM, LPARAM) {
-    return 0;
-}
-
-LRESULT OnClose(HWND form) {
-    // Closing inside an automation call would release the map under it: such a close waits
-    // for the command's end. A message box holds no map object, so a close that comes while
-    // one is up (the editor is waiting for the bridge to end) is carried out at once.
-    if (g_state.busy && !g_host.ShowingBox()) {
-        g_state.closePending = true;
-        return 0;
-    }
-    Form_Unload(form);
-    DestroyWindow(form);
-    return 0;
-}
-
-LRESULT OnDestroy(HWND form) {
-    if (form == g_form) g_form = nullptr;
-    PostQuitMessage(0);
-    return 0;
-}
-
-// The form's own procedure: the "previous" procedure once the bridge has subclassed it.
-LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_TIMER:
-        return OnTimer(form, wParam);
-    case WM_COMMAND:
-        return OnCommand(form, wParam, lParam);
-    case WM_CLOSE:
-        return OnClose(form);
-    case WM_DESTROY:
-        return OnDestroy(form);
-    default:
-        return DefWindowProcW(form, message, wParam, lParam);
-    }
-}
-
-int RegisterFormClass(HINSTANCE instance) {
+int RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass = {};
     if (GetClassInfoExW(instance, kFormClass, &windowClass)) return 0;
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = FormProc;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
@@ -86,14 +36,14 @@ HWND CreateControl(HWND form, const wchar_t* className, const wchar_t* text, DWO
 
 } // namespace
 
-HWND CreateCartolinkForm(HINSTANCE instance) {
-    if (RegisterFormClass(instance) < 0) return nullptr;
+HWND CartolinkForm::Create(HINSTANCE instance) {
+    if (RegisterFormClass(instance, FormProc) < 0) return nullptr;
     RECT frame = {0, 0, 280, 76};
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     AdjustWindowRect(&frame, style, FALSE);
     HWND form = CreateWindowExW(0, kFormClass, cp932ToWide(kBridgeWindowTitle).c_str(), style, CW_USEDEFAULT,
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                nullptr, instance, nullptr);
+                                nullptr, instance, this);
     if (form == nullptr) return nullptr;
     CreateControl(form, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, 12, 12, 256, 22, kText1Id, instance);
     CreateControl(form, L"BUTTON", cp932ToWide(kCommand1Caption).c_str(), BS_PUSHBUTTON | WS_TABSTOP, 188, 42,
@@ -101,38 +51,91 @@ HWND CreateCartolinkForm(HINSTANCE instance) {
     return form;
 }
 
-int Form_Load(HWND form) {
-    if (SubClass_Register(&g_state) < 0) return -1;
-    initBridgeState(&g_state);
-    if (SubClass_Install(form, &g_state, &g_host) < 0) return -1;
-    g_form = form;
-    g_host.Attach(form, GetDlgItem(form, kText1Id));
-    strcpy(g_state.identifier, kDefaultIdentifier);
-    g_host.ShowIdentifier(g_state.identifier);
-    SetTimer(form, kTimer1Id, kTimer1Interval, nullptr);
+CartolinkForm* CartolinkForm::OfWindow(HWND window) {
+    // Only windows of the form's class hold a form in their slot.
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (wcscmp(className, kFormClass) != 0) return nullptr;
+    return reinterpret_cast<CartolinkForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+int CartolinkForm::Form_Load() {
+    if (SubClass_Register(&state_) < 0) return -1;
+    initBridgeState(&state_);
+    previous_ = SubClass_Install(window_);
+    if (previous_ == nullptr) return -1;
+    host_.Attach(window_, GetDlgItem(window_, kText1Id));
+    strcpy(state_.identifier, kDefaultIdentifier);
+    host_.ShowIdentifier(state_.identifier);
+    SetTimer(window_, kTimer1Id, kTimer1Interval, nullptr);
     return 0;
 }
 
-void Timer1_Timer() {
-    if (g_state.closePending && !g_state.busy) {
-        g_state.closePending = false;
-        PostMessageW(g_form, WM_CLOSE, 0, 0);
+void CartolinkForm::Timer1_Timer() {
+    if (state_.closePending && !state_.busy) {
+        state_.closePending = false;
+        PostMessageW(window_, WM_CLOSE, 0, 0);
         return;
     }
-    pollBridge(&g_state, g_host);
+    pollBridge(&state_, host_);
 }
 
-void Form_Unload(HWND form) {
-    releaseMapple(&g_state.map);
-    SubClass_Restore(form);
+void CartolinkForm::Form_Unload() {
+    releaseMapple(&state_.map);
+    SubClass_Restore(window_, previous_);
 }
 
-void ReleaseMapObjects() {
-    g_state.map.open = false;
-    g_state.map.proAtlas.reset();
-    g_state.map.mapple.reset();
+void CartolinkForm::ReleaseMapObjects() {
+    state_.map.open = false;
+    state_.map.proAtlas.reset();
+    state_.map.mapple.reset();
 }
 
-BridgeState* CartolinkState() {
-    return &g_state;
+LRESULT CartolinkForm::SubClassMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The protocol's number is registered at run time, so it cannot be a case label.
+    // wParam carries a registered number (32 bits); lParam a sign-extended character code.
+    if (message != 0 && message == state_.messages.WM_CARTOLINK &&
+        dispatchCartolink(&state_, host_, static_cast<uint32_t>(wParam), static_cast<intptr_t>(lParam)) == 0)
+        return 0;
+    return CallWindowProcW(previous_, window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CartolinkForm::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ForwardToWindowObject(window, message, wParam, lParam, &CartolinkForm::window_,
+                                 &CartolinkForm::HandleMessage);
+}
+
+// The form's own procedure: the "previous" procedure once the bridge has subclassed it.
+LRESULT CartolinkForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kTimer1Id) Timer1_Timer();
+        return 0;
+    case WM_COMMAND:
+        return 0; // Command1 does nothing when pressed.
+    case WM_CLOSE:
+        return OnClose();
+    case WM_DESTROY:
+        return OnDestroy();
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT CartolinkForm::OnClose() {
+    // Closing inside an automation call would release the map under it: such a close waits
+    // for the command's end. A message box holds no map object, so a close that comes while
+    // one is up (the editor is waiting for the bridge to end) is carried out at once.
+    if (state_.busy && !host_.ShowingBox()) {
+        state_.closePending = true;
+        return 0;
+    }
+    Form_Unload();
+    DestroyWindow(window_);
+    return 0;
+}
+
+LRESULT CartolinkForm::OnDestroy() {
+    PostQuitMessage(0);
+    return 0;
 }

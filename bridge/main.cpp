@@ -8,9 +8,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // Without component services no map opens; the bridge still runs and says so on opening.
     HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-    HWND form = CreateCartolinkForm(instance);
+    CartolinkForm cartolink;
+    HWND form = cartolink.Create(instance);
     if (form == nullptr) return 1;
-    if (Form_Load(form) < 0) {
+    if (cartolink.Form_Load() < 0) {
         DestroyWindow(form);
         return 1;
     }
@@ -24,7 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     }
 
     // The ProAtlas-family object is dropped with the process, before COM goes.
-    ReleaseMapObjects();
+    cartolink.ReleaseMapObjects();
     if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }

@@ -1,25 +1,9 @@
 #include "sub_class.h"
 
-#include "dispatch.h"
+#include "cartolink_form.h"
 #include "map_automation_win.h"
 #include "cp932_text.h"
 #include "window_text.h"
-
-namespace {
-
-WNDPROC g_previous = nullptr;
-BridgeState* g_state = nullptr;
-BridgeHost* g_host = nullptr;
-
-LRESULT OnCartolink(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // wParam carries a registered number (32 bits); lParam a sign-extended character code.
-    if (dispatchCartolink(g_state, *g_host, static_cast<uint32_t>(wParam), static_cast<intptr_t>(lParam)) ==
-        0)
-        return 0;
-    return CallWindowProcW(g_previous, window, message, wParam, lParam);
-}
-
-} // namespace
 
 uintptr_t Win32BridgeHost::FindWindowByTitle(const char* title) {
     return reinterpret_cast<uintptr_t>(FindWindowW(nullptr, cp932ToWide(title).c_str()));
@@ -61,28 +45,21 @@ int SubClass_Register(BridgeState* state) {
     return registerMapLinkMessagesWithSystem(&state->messages);
 }
 
-int SubClass_Install(HWND window, BridgeState* state, BridgeHost* host) {
-    if (window == nullptr || state == nullptr || host == nullptr) return -1;
-    g_state = state;
-    g_host = host;
-    g_previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    if (g_previous == nullptr) return -1;
+WNDPROC SubClass_Install(HWND window) {
+    if (window == nullptr) return nullptr;
+    auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+    if (previous == nullptr) return nullptr;
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubClass_WindowProc));
-    return 0;
+    return previous;
 }
 
-void SubClass_Restore(HWND window) {
-    if (g_previous == nullptr) return;
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previous));
-}
-
-WNDPROC SubClass_PreviousProcedure() {
-    return g_previous;
+void SubClass_Restore(HWND window, WNDPROC previous) {
+    if (window == nullptr || previous == nullptr) return;
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
 }
 
 LRESULT CALLBACK SubClass_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The protocol's number is registered at run time, so it cannot be a case label.
-    if (g_state != nullptr && message != 0 && message == g_state->messages.WM_CARTOLINK)
-        return OnCartolink(window, message, wParam, lParam);
-    return CallWindowProcW(g_previous, window, message, wParam, lParam);
+    CartolinkForm* form = CartolinkForm::OfWindow(window);
+    if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return form->SubClassMessage(message, wParam, lParam);
 }

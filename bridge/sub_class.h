@@ -37,15 +37,13 @@ class Win32BridgeHost : public BridgeHost {
 // Registers "WM_CARTOLINK" and the eleven sub-code names into state. Returns 0 or -1.
 int SubClass_Register(BridgeState* state);
 
-// Puts the bridge's window procedure in front of the window's current one, which receives
-// every message the bridge does not handle. Returns 0 or -1.
-int SubClass_Install(HWND window, BridgeState* state, BridgeHost* host);
+// Puts the bridge's window procedure in front of the form window's current one, which
+// receives every message the bridge does not handle. Returns that previous procedure, or
+// null when the window could not be subclassed.
+WNDPROC SubClass_Install(HWND window);
 
 // Puts the previous window procedure back.
-void SubClass_Restore(HWND window);
+void SubClass_Restore(HWND window, WNDPROC previous);
 
-// The procedure that was in place before SubClass_Install (null before it).
-WNDPROC SubClass_PreviousProcedure();
-
-// The bridge's window procedure itself.
+// The bridge's window procedure itself: hands each message to the window's form.
 LRESULT CALLBACK SubClass_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -34,11 +34,29 @@ bool narrowExact(const wchar_t* text, size_t length, std::string& out) {
 } // namespace
 
 std::wstring cp932ToWide(const char* text, size_t length) {
-    return toWide(kCp932, text, length);
+    if (text == nullptr || length == 0) return std::wstring();
+    int n = MultiByteToWideChar(kCp932, MB_ERR_INVALID_CHARS, text, static_cast<int>(length), nullptr, 0);
+    if (n > 0) return toWide(kCp932, text, length);
+    // Windows maps a byte that is no character to a real one ("・"); like the POSIX side,
+    // each such byte becomes U+FFFD, and the byte after it is read afresh.
+    std::wstring wide;
+    for (size_t i = 0; i < length;) {
+        size_t width = isCp932LeadByte(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1;
+        wchar_t unit[2];
+        int got = MultiByteToWideChar(kCp932, MB_ERR_INVALID_CHARS, text + i, static_cast<int>(width), unit, 2);
+        if (got > 0) {
+            wide.append(unit, static_cast<size_t>(got));
+            i += width;
+        } else {
+            wide += L'\xFFFD';
+            ++i;
+        }
+    }
+    return wide;
 }
 
 std::wstring cp932ToWide(const char* text) {
-    return text == nullptr ? std::wstring() : toWide(kCp932, text, strlen(text));
+    return text == nullptr ? std::wstring() : cp932ToWide(text, strlen(text));
 }
 
 bool wideToCp932(const wchar_t* text, size_t length, std::string& out, Cp932Fit fit, size_t* replaced) {

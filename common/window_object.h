@@ -29,6 +29,18 @@ template <typename T> T* WindowObject(HWND hwnd, UINT message, LPARAM lParam, HW
     return window_object::Take(hwnd, message, GWLP_USERDATA, given, member);
 }
 
+// A whole window procedure: forwards each message to the object's handler, or to the default
+// procedure while the window has no object, and clears `window_` after WM_NCDESTROY.
+template <typename T>
+LRESULT ForwardToWindowObject(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, HWND T::*member,
+                              LRESULT (T::*handler)(UINT, WPARAM, LPARAM)) {
+    T* self = WindowObject(hwnd, message, lParam, member);
+    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+    LRESULT result = (self->*handler)(message, wParam, lParam);
+    if (message == WM_NCDESTROY) self->*member = nullptr;
+    return result;
+}
+
 // For a dialog procedure: the object given to DialogBoxParam or CreateDialogParam (nullptr
 // before WM_INITDIALOG, unless `creating` names the object whose dialog is being made, for the
 // messages a dialog receives before WM_INITDIALOG).

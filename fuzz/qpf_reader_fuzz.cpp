@@ -1,7 +1,9 @@
 // libFuzzer target: the QPF reader on any bytes, then a write and a second read that must
-// give back the same number of records.
+// give back the same number of records. The word-wide reading must also store exactly the
+// bytes of the byte-wise one, into records that held the same bytes before.
 #include "file_access.h"
 #include "point_document.h"
+#include "qpf_format.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -61,6 +63,15 @@ class MemoryFiles : public FileSystem {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static PointRecord wordWise[kMaxPoints], byteWise[kMaxPoints];
+    // Filled alike beforehand, with a byte that varies from input to input.
+    std::memset(wordWise, static_cast<int>(size * 31 + 7) & 0xFF, sizeof wordWise);
+    std::memcpy(byteWise, wordWise, sizeof byteWise);
+    const char* bytes = reinterpret_cast<const char*>(data);
+    if (parseQpf(bytes, size, wordWise, kMaxPoints) != parseQpfByteWise(bytes, size, byteWise, kMaxPoints) ||
+        std::memcmp(wordWise, byteWise, sizeof wordWise) != 0)
+        std::abort();
+
     static MemoryFiles files;
     files.input = data;
     files.inputSize = size;

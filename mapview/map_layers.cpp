@@ -1,31 +1,60 @@
 #include "map_layers.h"
 
+#include <cmath>
 #include <cstring>
 
+#include "map_coord.h"
 #include "mapview_texts.h"
+#include "tile_math.h"
 
 namespace mapview {
 
 namespace {
 
-// Scales chosen so a window of about 640 pixels spans from several degrees down to a minute.
-const MapLayer kLayers[kLayerCount] = {
-    {1, kLayerName1, 40000, 60 * 60000}, {2, kLayerName2, 15000, 30 * 60000},
-    {3, kLayerName3, 6000, 10 * 60000},  {4, kLayerName4, 2000, 5 * 60000},
-    {5, kLayerName5, 800, 2 * 60000},    {6, kLayerName6, 300, 60000},
-    {7, kLayerName7, 120, 60000},
+struct LayerTable {
+    MapLayer layers[kLayerCount];
+    LayerTable() {
+        static const char* const names[kLayerCount] = {kLayerName1, kLayerName2, kLayerName3, kLayerName4,
+                                                       kLayerName5, kLayerName6, kLayerName7};
+        static const int32_t grid[kLayerCount] = {60 * kPerMinute, 30 * kPerMinute, 10 * kPerMinute,
+                                                  5 * kPerMinute,  2 * kPerMinute,  kPerMinute,
+                                                  kPerMinute};
+        // Two zooms per layer: 5-6 for the whole country, 17-18 for a street.
+        for (int i = 0; i < kLayerCount; ++i) {
+            const int low = kMinZoom + 2 * i;
+            layers[i] = MapLayer{i + 1, names[i], ScaleAtZoom(low + 1), grid[i], low, low + 1, low + 1};
+        }
+    }
 };
+
+const LayerTable& Table() {
+    static const LayerTable table;
+    return table;
+}
 
 } // namespace
 
+int32_t ScaleAtZoom(int zoom) {
+    const double degreesPerPixel =
+        360.0 / WorldPixels(zoom) * std::cos(36.0 * 3.14159265358979323846 / 180.0);
+    return static_cast<int32_t>(std::lround(degreesPerPixel * kPerDegree));
+}
+
+int LayerOfZoom(int zoom) {
+    for (const MapLayer& layer : Table().layers) {
+        if (zoom <= layer.maxZoom) return layer.number;
+    }
+    return kLayerCount;
+}
+
 const MapLayer* LayerByNumber(int number) {
     if (number < 1 || number > kLayerCount) return nullptr;
-    return &kLayers[number - 1];
+    return &Table().layers[number - 1];
 }
 
 const MapLayer* LayerByName(const char* name) {
     if (name == nullptr) return nullptr;
-    for (const MapLayer& layer : kLayers) {
+    for (const MapLayer& layer : Table().layers) {
         if (std::strcmp(layer.name, name) == 0) return &layer;
     }
     return nullptr;

@@ -21,7 +21,8 @@ namespace {
 HRESULT TextCoordArg(DispatchCall& call, UINT index, int32_t max, int32_t* out) {
     std::string text;
     RETURN_IF_FAILED(call.argText(index, &text));
-    if (parseMapCoord(text.c_str(), out, MapCoordDialect::MapView) != 0 || *out > max) return call.fail(kErrorBadCoord, index);
+    if (parseMapCoord(text.c_str(), out, MapCoordDialect::MapView) != 0 || *out > max)
+        return call.fail(kErrorBadCoord, index);
     return S_OK;
 }
 
@@ -35,7 +36,8 @@ HRESULT NumericCoordArg(DispatchCall& call, UINT index, int32_t max, int32_t* ou
 // The mark as clients pass coordinates on: the value 0 as the empty text.
 std::string MarkText(int32_t value) {
     char buf[32];
-    if (value == 0 || formatMapCoord(value, buf, sizeof buf, MapCoordDialect::MapView) < 0) return std::string();
+    if (value == 0 || formatMapCoord(value, buf, sizeof buf, MapCoordDialect::MapView) < 0)
+        return std::string();
     return buf;
 }
 

@@ -5,6 +5,7 @@
 
 #include "cp932_text.h"
 #include "map_layers.h"
+#include "tile_math.h"
 
 namespace mapview {
 
@@ -45,7 +46,8 @@ const char* FamilyName(MapFamily family) {
     return family == MapFamily::Mapple ? "Mapple" : "ProAtlas";
 }
 
-MapModel::MapModel(MapFamily family) : family_(family), centre_(kHome), mark_(kHome), layer_(kDefaultLayer) {}
+MapModel::MapModel(MapFamily family)
+    : family_(family), centre_(kHome), mark_(kHome), zoom_(LayerByNumber(kDefaultLayer)->homeZoom) {}
 
 int MapModel::addText(PlacedText text, int16_t* id) {
     if (texts_.size() >= kMaxTexts) return -1;
@@ -108,17 +110,29 @@ int MapModel::moveMarkBy(int32_t dLat, int32_t dLon) {
     return placeMark(GeoPoint{AddClamped(m.lat, dLat), AddClamped(m.lon, dLon)});
 }
 
+int MapModel::layer() const {
+    return LayerOfZoom(zoom_);
+}
+
 int MapModel::setLayer(int number) {
-    if (LayerByNumber(number) == nullptr) return -1;
-    layer_ = number;
+    const MapLayer* layer = LayerByNumber(number);
+    if (layer == nullptr) return -1;
+    if (zoom_ < layer->minZoom || zoom_ > layer->maxZoom) zoom_ = layer->homeZoom;
     return 0;
+}
+
+int MapModel::setZoom(int zoom) {
+    zoom = std::max(kMinZoom, std::min(kMaxZoom, zoom));
+    if (zoom == zoom_) return 0;
+    zoom_ = zoom;
+    return 1;
 }
 
 std::vector<std::string> MapModel::stateFields() const {
     std::vector<std::string> fields;
-    const MapLayer* layer = LayerByNumber(layer_);
+    const MapLayer* layer = LayerByNumber(this->layer());
     fields.push_back(std::string("family:") + FamilyName(family_));
-    fields.push_back("layer:" + std::to_string(layer_) + "," + (layer != nullptr ? layer->name : ""));
+    fields.push_back("layer:" + std::to_string(this->layer()) + "," + (layer != nullptr ? layer->name : ""));
     fields.push_back("centre:" + Point(centre_));
     fields.push_back("mark:" + Point(mark()) + (markEnabled_ ? ",on" : ",off"));
     fields.push_back(std::string("visible:") + (visible_ ? "1" : "0"));

@@ -72,8 +72,25 @@ class MapModel {
     int placeMark(GeoPoint p);
     int moveMarkBy(int32_t dLat, int32_t dLon);
 
-    int layer() const { return layer_; }
+    // The layer is the range the zoom lies in. Choosing a layer sets its own zoom unless the
+    // zoom is in its range already (a person's closer look survives a client's repeat).
+    int layer() const;
     int setLayer(int number); // -1 for a layer that does not exist
+    int zoom() const { return zoom_; }
+    // Clamped to kMinZoom..kMaxZoom; returns 1 when the zoom changed, else 0.
+    int setZoom(int zoom);
+
+    // Every point of the map through f (a change of datum keeps things where they are).
+    template <class F> void convertPoints(F f) {
+        centre_ = ClampToMap(f(centre_));
+        mark_ = ClampToMap(f(mark_));
+        for (PlacedText& t : texts_) {
+            t.at = ClampToMap(f(t.at));
+            t.labelAt = ClampToMap(f(t.labelAt));
+        }
+        for (PlacedIcon& i : icons_)
+            i.at = ClampToMap(f(i.at));
+    }
 
     bool visible() const { return visible_; }
     void setVisible(bool on) { visible_ = on; }
@@ -96,7 +113,7 @@ class MapModel {
     GeoPoint centre_;
     GeoPoint mark_;
     bool markEnabled_ = true;
-    int layer_;
+    int zoom_;
     bool visible_ = true;
     int16_t nextId_ = 1;
     std::vector<PlacedText> texts_;

@@ -1,17 +1,20 @@
 #include "map_painter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
+#include "basemap_layer.h"
+#include "cp932_text.h"
 #include "map_layers.h"
 #include "mapview_texts.h"
-#include "cp932_text.h"
+#include "scale_bar.h"
 
 namespace mapview {
 
 namespace {
 
-constexpr COLORREF kLand = RGB(236, 241, 228);
 constexpr COLORREF kMinuteLine = RGB(196, 206, 220);
 constexpr COLORREF kDegreeLine = RGB(118, 138, 170);
 constexpr COLORREF kGridLabel = RGB(60, 80, 110);
@@ -59,13 +62,25 @@ bool IsWholeDegree(int32_t v) {
     return v % kPerDegree == 0;
 }
 
+// The layer's spacing, widened where the zoom would crowd the lines closer than 90 pixels.
+int32_t GridStep(const Viewport& view, const MapLayer& layer) {
+    static const int32_t kSteps[] = {kPerMinute,      2 * kPerMinute,  5 * kPerMinute, 10 * kPerMinute,
+                                     30 * kPerMinute, kPerDegree,      2 * kPerDegree, 5 * kPerDegree,
+                                     10 * kPerDegree};
+    for (int32_t step : kSteps) {
+        if (step >= layer.gridStep && step / static_cast<double>(view.scale) >= 90) return step;
+    }
+    return 10 * kPerDegree;
+}
+
 void PaintGraticule(HDC dc, const Viewport& view, const MapModel& model) {
     const MapLayer* layer = LayerByNumber(model.layer());
     if (layer == nullptr) return;
     GeoPoint low, high;
     VisibleRange(view, &low, &high);
-    const std::vector<int32_t> lats = GridValues(low.lat, high.lat, layer->gridStep);
-    const std::vector<int32_t> lons = GridValues(low.lon, high.lon, layer->gridStep);
+    const int32_t step = GridStep(view, *layer);
+    const std::vector<int32_t> lats = GridValues(low.lat, high.lat, step);
+    const std::vector<int32_t> lons = GridValues(low.lon, high.lon, step);
     HPEN minorPen = CreatePen(PS_SOLID, 1, kMinuteLine);
     HPEN majorPen = CreatePen(PS_SOLID, 1, kDegreeLine);
     {
@@ -172,7 +187,49 @@ void PaintMark(HDC dc, const Viewport& view, const MapModel& model) {
     Line(dc, x, y + 5, x, y + 17);
 }
 
-void PaintStatus(HDC dc, const RECT& band, const MapModel& model) {
+void PaintScaleBar(HDC dc, const Viewport& view) {
+    double lat = 0, lon = 0;
+    ToWgs84Degrees(view.centre, view.datum, &lat, &lon);
+    const double metresPerPixel = std::cos(lat * 3.14159265358979323846 / 180.0) * 2 *
+                                  3.14159265358979323846 * kEarthRadiusMetres / view.world;
+    const ScaleBar bar = ChooseScaleBar(metresPerPixel, 150);
+    if (bar.pixels <= 0) return;
+    char label[32];
+    FormatScaleLength(bar.metres, label, sizeof label);
+    const int x = 10, y = view.height - 12;
+    RECT back = {x - 4, y - 18, x + std::max<LONG>(bar.pixels, TextSize(dc, label).cx) + 6, y + 5};
+    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+    FillRect(dc, &back, white);
+    DeleteObject(white);
+    Selected pen(dc, CreatePen(PS_SOLID, 2, RGB(40, 40, 40)));
+    Line(dc, x, y - 5, x, y);
+    Line(dc, x, y, x + bar.pixels, y);
+    Line(dc, x + bar.pixels, y, x + bar.pixels, y - 5);
+    SetTextColor(dc, RGB(0, 0, 0));
+    Text(dc, x + 2, y - 17, label);
+}
+
+// The credits of what shows, at the bottom right, on white so they stay readable.
+void PaintCredits(HDC dc, const Viewport& view, const MapBackdrop& backdrop) {
+    std::string credits;
+    const bool tilesShow = backdrop.tileResult.exact + backdrop.tileResult.standIn > 0;
+    if (tilesShow && !backdrop.tileCredit.empty()) credits = backdrop.tileCredit;
+    if (!backdrop.tileResult.covered && backdrop.baseMap != nullptr && backdrop.baseMap->loaded()) {
+        credits += (credits.empty() ? "" : " | ") + std::string(kCreditBaseMap);
+    }
+    if (credits.empty()) return;
+    const std::wstring wide = utf8ToWide(credits);
+    SIZE size = {0, 0};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    RECT box = {view.width - size.cx - 8, view.height - size.cy - 4, view.width, view.height};
+    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+    FillRect(dc, &box, white);
+    DeleteObject(white);
+    SetTextColor(dc, RGB(40, 40, 40));
+    TextOutW(dc, box.left + 4, box.top + 2, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+void PaintStatus(HDC dc, const RECT& band, const MapModel& model, const MapBackdrop& backdrop) {
     HBRUSH back = CreateSolidBrush(kStatusBack);
     FillRect(dc, &band, back);
     DeleteObject(back);
@@ -187,15 +244,19 @@ void PaintStatus(HDC dc, const RECT& band, const MapModel& model) {
                   centreLat, centreLon, markLat, markLon);
     std::string first = line;
     if (!model.markEnabled()) first += kStatusMarkOff;
+    char zoom[32];
+    std::snprintf(zoom, sizeof zoom, kFmtStatusZoom, model.zoom());
+    first += zoom;
     SetTextColor(dc, RGB(0, 0, 0));
     Text(dc, 6, band.top + 3, first);
-    Text(dc, 6, band.top + 21, model.family() == MapFamily::Mapple ? kStatusHelpMapple : kStatusHelpProAtlas);
+    Text(dc, 6, band.top + 21, std::string(backdrop.datumLabel) + "   " + backdrop.message);
+    Text(dc, 6, band.top + 39, model.family() == MapFamily::Mapple ? kStatusHelpMapple : kStatusHelpProAtlas);
 }
 
 } // namespace
 
 void PaintMap(HDC dc, const RECT& client, const Viewport& view, int statusHeight, const MapModel& model,
-              HFONT font) {
+              HFONT font, MapBackdrop* backdrop) {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (width <= 0 || height <= 0) return;
@@ -206,16 +267,32 @@ void PaintMap(HDC dc, const RECT& client, const Viewport& view, int statusHeight
     HGDIOBJ oldFont = font != nullptr ? SelectObject(memory, font) : nullptr;
     SetBkMode(memory, TRANSPARENT);
 
-    RECT mapArea = {0, 0, width, height - statusHeight};
-    HBRUSH land = CreateSolidBrush(kLand);
-    FillRect(memory, &mapArea, land);
-    DeleteObject(land);
+    TileView tileView;
+    tileView.zoom = view.zoom;
+    tileView.originX = view.originX;
+    tileView.originY = view.originY;
+    tileView.width = view.width;
+    tileView.height = view.height;
+    backdrop->tileResult = TilePaintResult();
+    const bool tiles = backdrop->tiles != nullptr && view.zoom >= 0;
+    // The base map under the tiles, unless tiles cover every pixel.
+    if (!tiles || !TilesCoverView(tileView, *backdrop->tiles)) {
+        if (backdrop->baseMap != nullptr) {
+            backdrop->baseMap->paint(memory, tileView);
+        } else {
+            RECT mapArea = {0, 0, width, height - statusHeight};
+            FillRect(memory, &mapArea, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        }
+    }
+    if (tiles) PaintTiles(memory, tileView, *backdrop->tiles, backdrop->skipTile, &backdrop->tileResult);
     PaintGraticule(memory, view, model);
     PaintTexts(memory, view, model);
     PaintIcons(memory, view, model);
     PaintMark(memory, view, model);
+    PaintScaleBar(memory, view);
+    PaintCredits(memory, view, *backdrop);
     RECT band = {0, height - statusHeight, width, height};
-    PaintStatus(memory, band, model);
+    PaintStatus(memory, band, model, *backdrop);
 
     BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     if (oldFont != nullptr) SelectObject(memory, oldFont);

@@ -17,6 +17,9 @@ namespace {
 // A server COM started but no client ever reached (the activation gave up) ends by itself.
 constexpr UINT kStartTimeoutMs = 60000;
 
+constexpr GeoPoint kPlainStartCentre{38 * kPerDegree + 30 * kPerMinute, 137 * kPerDegree + 30 * kPerMinute};
+constexpr int kPlainStartZoom = 5;
+
 MapServer* g_timeoutServer = nullptr;
 
 } // namespace
@@ -31,11 +34,17 @@ int MapServer::run() {
     } else {
         std::snprintf(title, sizeof title, "%s", kWindowTitle);
     }
+    if (!embedding_) {
+        // Started by hand: the whole country first. Clients choose their own place and layer.
+        model_.setCentre(kPlainStartCentre);
+        model_.setZoom(kPlainStartZoom);
+    }
     if (window_.create(cp932ToWide(title).c_str(), SW_SHOWNORMAL) != 0) return 1;
     window_.setCloseHandler(OnUserClose, this);
-    CallLogWrite(
-        model_.family(), "@Start",
-        {embedding_ ? "embedding" : "plain", "window:" + std::to_string(HandleToLong(window_.window()))});
+    CallLogWrite(model_.family(), "@Start",
+                 {embedding_ ? "embedding" : "plain",
+                  "window:" + std::to_string(HandleToLong(window_.window())),
+                  "zoom:" + std::to_string(model_.zoom())});
     CallLogState(model_);
 
     ClassFactory* factory = nullptr;

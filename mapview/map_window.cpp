@@ -7,17 +7,18 @@
 #include <vector>
 
 #include "call_log.h"
-#include "map_layers.h"
-#include "map_painter.h"
-#include "mapview_texts.h"
 #include "cp932_text.h"
+#include "map_layers.h"
+#include "map_window_ids.h"
+#include "mapview_texts.h"
 #include "window_object.h"
 
 namespace mapview {
 
 namespace {
 
-constexpr int kMarkStepPixels = 8;
+// The disk cache's index is written now and then, and when the window closes.
+constexpr UINT kFlushEveryMs = 15000;
 
 std::string CoordText(int32_t value) {
     char buf[32];
@@ -27,13 +28,21 @@ std::string CoordText(int32_t value) {
 
 } // namespace
 
+MapWindow::~MapWindow() {
+    loader_.flushCache();
+}
+
 Viewport MapWindow::viewport() const {
     RECT rc;
     GetClientRect(window_, &rc);
-    return ViewportForClient(model_.centre(), model_.layer(), rc.right - rc.left, rc.bottom - rc.top);
+    return ViewportAtZoom(model_.centre(), model_.zoom(), settings_.datum, rc.right - rc.left,
+                          rc.bottom - rc.top - kStatusBandHeight);
 }
 
 int MapWindow::create(const wchar_t* title, int showCommand) {
+    settings_ = ReadMapSettings();
+    baseMapMissing_ = baseMap_.load(BaseMapPath()) != 0;
+
     const std::wstring className = cp932ToWide(kWindowClass);
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
@@ -50,9 +59,18 @@ int MapWindow::create(const wchar_t* title, int showCommand) {
     font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
 
-    window_ = CreateWindowExW(0, className.c_str(), title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                            720, 560, nullptr, nullptr, wc.hInstance, this);
+    buildMenu();
+    window_ = CreateWindowExW(0, className.c_str(), title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 720, 560, nullptr, menu_, wc.hInstance, this);
     if (window_ == nullptr) return -1;
+    searchBox_.create(window_, font_, kIdSearchEdit, kIdSearchList, kMsgSearchEnter);
+    search_.start(window_, kMsgSearchDone);
+    startTiles();
+    updateMenu();
+    RECT rc;
+    GetClientRect(window_, &rc);
+    searchBox_.layout(rc.right);
+    SetTimer(window_, kTimerFlush, kFlushEveryMs, nullptr);
     ShowWindow(window_, model_.visible() ? showCommand : SW_HIDE);
     UpdateWindow(window_);
     return 0;
@@ -69,11 +87,7 @@ void MapWindow::applyVisibility() {
 }
 
 LRESULT CALLBACK MapWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    MapWindow* self = WindowObject(hwnd, message, lParam, &MapWindow::window_);
-    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-    LRESULT result = self->handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) self->window_ = nullptr;
-    return result;
+    return ForwardToWindowObject(hwnd, message, wParam, lParam, &MapWindow::window_, &MapWindow::handle);
 }
 
 LRESULT MapWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,14 +96,35 @@ LRESULT MapWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnPaint();
     case WM_ERASEBKGND:
         return 1;
+    case WM_SIZE:
+        return OnSize(LOWORD(lParam));
     case WM_LBUTTONDOWN:
         return OnLButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    case WM_MOUSEMOVE:
+        return OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), (wParam & MK_LBUTTON) != 0);
+    case WM_LBUTTONUP:
+        return OnLButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    case WM_LBUTTONDBLCLK:
+        return OnLButtonDblClk(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    case WM_CAPTURECHANGED:
+        return OnCaptureChanged();
     case WM_RBUTTONDOWN:
         return OnRButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     case WM_KEYDOWN:
         return OnKeyDown(wParam);
     case WM_MOUSEWHEEL:
-        return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_TIMER:
+        return OnTimer(wParam);
+    case kMsgTilesReady:
+        return OnTilesReady();
+    case kMsgSearchDone:
+        return OnSearchDone();
+    case kMsgSearchEnter:
+        OnSearchEnter();
+        return 0;
     case WM_CLOSE:
         return OnClose();
     case WM_DESTROY:
@@ -104,82 +139,29 @@ LRESULT MapWindow::OnPaint() {
     HDC dc = BeginPaint(window_, &ps);
     RECT rc;
     GetClientRect(window_, &rc);
-    PaintMap(dc, rc, viewport(), kStatusBandHeight, model_, font_);
-    EndPaint(window_, &ps);
-    return 0;
-}
-
-LRESULT MapWindow::OnLButtonDown(int x, int y) {
-    SetFocus(window_);
-    const GeoPoint p = ToGeo(viewport(), x, y);
-    if (model_.placeMark(p) == 1) markMoved("click");
-    return 0;
-}
-
-LRESULT MapWindow::OnRButtonDown(int x, int y) {
-    // The Mapple family's mark is the centre, so recentring moves it too.
-    const GeoPoint before = model_.mark();
-    model_.setCentre(ToGeo(viewport(), x, y));
-    if (model_.mark() != before) {
-        markMoved("centre");
-    } else {
-        viewChanged("@Centre");
-    }
-    return 0;
-}
-
-LRESULT MapWindow::OnKeyDown(WPARAM key) {
     const Viewport view = viewport();
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    int dx = 0, dy = 0;
-    switch (key) {
-    case VK_LEFT:
-        dx = -1;
-        break;
-    case VK_RIGHT:
-        dx = 1;
-        break;
-    case VK_UP:
-        dy = 1;
-        break;
-    case VK_DOWN:
-        dy = -1;
-        break;
-    case VK_ADD:
-    case VK_OEM_PLUS:
-    case VK_PRIOR:
-        changeLayerBy(1);
-        return 0;
-    case VK_SUBTRACT:
-    case VK_OEM_MINUS:
-    case VK_NEXT:
-        changeLayerBy(-1);
-        return 0;
-    case VK_HOME:
-        // Bring the mark back into view after panning or changing layers.
-        model_.setCentre(model_.mark());
-        viewChanged("@Centre");
-        return 0;
-    default:
-        return DefWindowProcW(window_, WM_KEYDOWN, key, 0);
-    }
-    if (shift && model_.family() == MapFamily::ProAtlas) {
-        // Pan by a quarter of the view; the mark stays where it is on the map.
-        model_.panBy(static_cast<int32_t>(dy * view.height / 4 * static_cast<int64_t>(view.scale)),
-                     static_cast<int32_t>(dx * view.width / 4 * view.scale / view.lonFactor));
-        viewChanged("@Pan");
-        return 0;
-    }
-    const int pixels = control ? 1 : kMarkStepPixels;
-    const int32_t dLat = static_cast<int32_t>(dy * pixels * static_cast<int64_t>(view.scale));
-    const int32_t dLon = static_cast<int32_t>(dx * pixels * view.scale / view.lonFactor);
-    if (model_.moveMarkBy(dLat, dLon) == 1) markMoved("key");
+    MapBackdrop backdrop;
+    backdrop.baseMap = &baseMap_;
+    backdrop.tiles = &tiles_;
+    backdrop.skipTile = [this](const TileKey& key) { return loader_.failed(key); };
+    backdrop.tileCredit = tileCredit_;
+    backdrop.datumLabel = settings_.datum == Datum::Tokyo ? kDatumLabelTokyo : kDatumLabelWgs84;
+    backdrop.message = statusMessage();
+    PaintMap(dc, rc, view, kStatusBandHeight, model_, font_, &backdrop);
+    EndPaint(window_, &ps);
+    // What the view lacks is asked for after drawing, nearest the centre first.
+    loader_.want(backdrop.tileResult.missing);
+    tiles_.trim();
     return 0;
 }
 
-LRESULT MapWindow::OnMouseWheel(int delta) {
-    changeLayerBy(delta > 0 ? 1 : -1);
+LRESULT MapWindow::OnSize(int width) {
+    searchBox_.layout(width);
+    return 0;
+}
+
+LRESULT MapWindow::OnTimer(UINT_PTR id) {
+    if (id == kTimerFlush) loader_.flushCache();
     return 0;
 }
 
@@ -190,22 +172,18 @@ LRESULT MapWindow::OnClose() {
 }
 
 LRESULT MapWindow::OnDestroy() {
+    KillTimer(window_, kTimerFlush);
+    loader_.flushCache();
     if (font_ != nullptr) DeleteObject(font_);
     font_ = nullptr;
-    window_ = nullptr;
     PostQuitMessage(0);
     return 0;
 }
 
-void MapWindow::changeLayerBy(int delta) {
-    if (model_.setLayer(model_.layer() + delta) != 0) return;
-    viewChanged("@Layer");
-}
-
 void MapWindow::viewChanged(const char* how) {
-    CallLogWrite(
-        model_.family(), how,
-        {std::to_string(model_.layer()), CoordText(model_.centre().lat), CoordText(model_.centre().lon)});
+    CallLogWrite(model_.family(), how,
+                 {std::to_string(model_.layer()), CoordText(model_.centre().lat),
+                  CoordText(model_.centre().lon), "zoom:" + std::to_string(model_.zoom())});
     CallLogState(model_);
     refresh();
 }

@@ -46,6 +46,10 @@
 #define IDM_VIEW_IMPORT 32773
 #define IDM_MAP_SELECT 32791
 #define IDM_APP_ABOUT 57664
+// Point exchange: export, and the datum of the device's files (in the 地図 popup).
+#define IDM_FILE_EXPORT 33100
+#define IDM_DATUM_TOKYO 33101
+#define IDM_DATUM_WGS84 33102
 // Appended to the 編集 popup when the bridge program stands beside the editor.
 #define IDM_EDIT_MAP_SEPARATOR 104
 #define IDM_EDIT_SHOW_ON_MAP 102

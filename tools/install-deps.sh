@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic fonts-wine
+  python3
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "editor_texts.h"
 #include "map_coord_text.h"
+#include "own_map_object.h"
 #include "maplink_frame.h"
 #include "resource_ids.h"
 #include "text_bytes.h"
@@ -54,7 +55,9 @@ void MapLink::StartBridge() {
     SendFrame(SUB_SET_LAYER, TEXT_MAP_LAYER);
     bridge_.setWindow(FindWindowW(nullptr, cp932ToWide(kBridgeWindowTitle).c_str()));
     bridge_.setRunning();
-    SendFrame(SUB_OBJECT_NAME, storedMapObject_);
+    // Never chosen (a fresh install): MapView, which is always there. A stored choice is sent as
+    // it is, and nothing is stored here.
+    SendFrame(SUB_OBJECT_NAME, storedMapObject_[0] != '\0' ? storedMapObject_ : OwnMapObject());
     SendFrame(SUB_INIT_MAP, "");
     HWND editor = FindWindowW(nullptr, cp932ToWide(kEditorWindowTitle).c_str());
     if (editor != nullptr) SetForegroundWindow(editor);

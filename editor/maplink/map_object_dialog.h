@@ -1,4 +1,4 @@
-// MapObjectDialog (dialog 161, "オブジェクト"): the stored list of map applications, where the
+// MapObjectDialog (IDD_MAP_OBJECT, "オブジェクト"): the stored list of map applications, where the
 // user adds and deletes names and chooses the one the bridge is to open.
 #pragma once
 

@@ -7,6 +7,33 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// Calls `f(text, other, size)` for every text field of `a`, with the same field of `b`.
+template <typename F> void forEachText(PointRecord& a, const PointRecord& b, F f) {
+#define TEXT_FIELD(member) f(a.member, b.member, sizeof a.member)
+    TEXT_FIELD(markNumber);
+    TEXT_FIELD(name);
+    TEXT_FIELD(longitude);
+    TEXT_FIELD(latitude);
+    TEXT_FIELD(voiceWord);
+    TEXT_FIELD(soundCode);
+    TEXT_FIELD(spare11);
+    TEXT_FIELD(directionCode);
+    TEXT_FIELD(spare16);
+    TEXT_FIELD(spare17);
+    TEXT_FIELD(spare18);
+    TEXT_FIELD(phone);
+    TEXT_FIELD(date);
+    TEXT_FIELD(spare19);
+    TEXT_FIELD(spare20);
+    TEXT_FIELD(time);
+    TEXT_FIELD(spare23);
+#undef TEXT_FIELD
+}
+
+} // namespace
+
 PointDocument::PointDocument(const LocalClock& clock)
     : slots_(new PointRecord[kMaxPoints]()), clock_(clock), files_(&platformFileSystem()) {}
 
@@ -50,6 +77,19 @@ int PointDocument::insertBlank(int i) {
     ++count_;
     modified_ = true;
     return 1;
+}
+
+void PointDocument::replaceRecord(int i, const PointRecord& record) {
+    if (!isUsed(i)) return;
+    PointRecord ended = record;
+    bool changed = ended.directionEnabled != slots_[i].directionEnabled;
+    forEachText(ended, slots_[i], [&changed](char* text, const char* stored, size_t size) {
+        text[size - 1] = '\0';
+        changed = changed || std::strcmp(text, stored) != 0;
+    });
+    if (!changed) return;
+    slots_[i] = ended;
+    modified_ = true;
 }
 
 int PointDocument::removeAt(int i) {

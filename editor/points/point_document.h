@@ -52,6 +52,10 @@ class PointDocument {
 
     // Opens a new record at i (0 <= i <= count): 1, or -1 when full or i >= 200.
     int insertBlank(int i);
+    // Replaces the used record at i whole, as a reader of another file format fills every
+    // field (date, time and the spare fields among them); each text is ended within its
+    // buffer. `modified` is set when anything changes. A free position is left alone.
+    void replaceRecord(int i, const PointRecord& record);
     // Deletes the record at i; always 0.
     int removeAt(int i);
     // Puts the record at `from` immediately before the record that was at `to`.

@@ -11,6 +11,10 @@ class FileWriter;
 // how many were taken. Safe on any bytes.
 int parseQpf(const char* bytes, size_t size, PointRecord* records, int capacity);
 
+// parseQpf reading every line byte by byte: the same records, byte for byte, more slowly.
+// The reference that the word-wide reading of plain lines is checked against.
+int parseQpfByteWise(const char* bytes, size_t size, PointRecord* records, int capacity);
+
 // Writes one record line, CR LF included; false when the writer failed.
 bool writeRecordLine(FileWriter& out, const PointRecord& record);
 

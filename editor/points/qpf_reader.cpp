@@ -1,5 +1,6 @@
 #include "field_conversions.h"
 #include "qpf_format.h"
+#include "qpf_plain_line.h"
 #include "text_bytes.h"
 
 #include <climits>
@@ -12,8 +13,9 @@ namespace {
 // that ends it; a run of "#" counts as one separator. Fields missing at the end of a short
 // line read as empty text.
 //
-// Loading is dominated by this byte work, so each field is read in one pass with plain
-// loops: fields are a few bytes long, and a library call per field or per TAB costs more.
+// This byte-wise reading takes any line; lines as the writer writes them are read word-wide
+// (qpf_plain_line.h) into the same bytes. Each field is read in one pass with plain loops:
+// fields are a few bytes long, and a library call per field or per TAB costs more.
 // The loops work on local pointers, since a store through char* could alias the cursor.
 // The field readers are inline so that every field gets its own copy of the loop, whose
 // exit the branch predictor then learns per field.
@@ -172,9 +174,16 @@ void fillRecord(PointRecord& r, LineCursor c) {
     store(r.phone, nextField(c));
 }
 
-} // namespace
+// The end of the line at `line`: its LF, or the end of the bytes.
+const char* endOfLine(const char* line, const char* limit) {
+    const void* lf = std::memchr(line, '\n', static_cast<size_t>(limit - line));
+    return lf ? static_cast<const char*>(lf) : limit;
+}
 
-int parseQpf(const char* bytes, size_t size, PointRecord* records, int capacity) {
+// With `wordWise`, lines as the writer writes them take the word-wide reading, which stores
+// the same bytes; all others, and every line without it, are read byte by byte.
+int parse(const char* bytes, size_t size, PointRecord* records, int capacity, bool wordWise) {
+    const char* const limit = bytes + size;
     int taken = 0;
     size_t pos = 0;
     while (pos < size && taken < capacity) {
@@ -182,14 +191,31 @@ int parseQpf(const char* bytes, size_t size, PointRecord* records, int capacity)
             ++pos;
         if (pos >= size) break;
         const char* line = bytes + pos;
-        const void* lf = std::memchr(line, '\n', size - pos);
-        size_t length = lf ? static_cast<size_t>(static_cast<const char*>(lf) - line) : size - pos;
-        pos += length;
         if (static_cast<unsigned char>(line[0]) == 0xFF) break;
-        if (line[0] != '#') continue;
-        fillRecord(records[taken++], LineCursor{line, line + length});
+        const char* lineEnd = nullptr;
+        if (line[0] == '#') {
+            PointRecord& record = records[taken++];
+            if (wordWise) lineEnd = readPlainLine(line, limit, record);
+            if (lineEnd == nullptr) {
+                lineEnd = endOfLine(line, limit);
+                fillRecord(record, LineCursor{line, lineEnd});
+            }
+        } else {
+            lineEnd = endOfLine(line, limit);
+        }
+        pos = static_cast<size_t>(lineEnd - bytes);
     }
     return taken;
+}
+
+} // namespace
+
+int parseQpf(const char* bytes, size_t size, PointRecord* records, int capacity) {
+    return parse(bytes, size, records, capacity, true);
+}
+
+int parseQpfByteWise(const char* bytes, size_t size, PointRecord* records, int capacity) {
+    return parse(bytes, size, records, capacity, false);
 }
 
 bool hasQpfExtension(const char* path) {

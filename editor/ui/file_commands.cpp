@@ -1,6 +1,7 @@
 // The file commands of the main window: open, save, save as, import, and the closing
 // question that every way of closing passes.
 #include "editor_texts.h"
+#include "exchange.h"
 #include "file_dialogs.h"
 #include "main_window.h"
 #include "message_box_notifier.h"
@@ -104,6 +105,11 @@ void MainWindow::OnFileImport() {
 }
 
 void MainWindow::LoadImportList(const char* path) {
+    ExchangeFormat format = ExchangeFormat::Qpf;
+    if (exchangeFormatFromPath(path, format) && format != ExchangeFormat::Qpf) {
+        LoadImportedFormat(path);
+        return;
+    }
     // On failure the message has been shown and the import document keeps its points; the
     // rows are rebuilt from it either way.
     if (importList_.document.loadFile(path) == 0) copyInto(importList_.importPath, path);

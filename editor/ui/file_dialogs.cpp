@@ -25,6 +25,8 @@ const char* filterOf(FileDialogKind kind) {
         return FILTER_OPEN;
     case FileDialogKind::Import:
         return FILTER_IMPORT;
+    case FileDialogKind::Export:
+        return FILTER_EXPORT;
     case FileDialogKind::Save:
     case FileDialogKind::SaveAs:
         break;
@@ -46,11 +48,11 @@ class SystemFileDialogs : public FileDialogs {
         ofn.lpstrFile = file;
         ofn.nMaxFile = MAX_PATH * 2;
         ofn.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
-        ofn.lpstrDefExt = L"qpf";
+        ofn.lpstrDefExt = kind == FileDialogKind::Export ? L"gpx" : L"qpf";
         ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
         bool opening = kind == FileDialogKind::Open || kind == FileDialogKind::Import;
         if (opening) ofn.Flags |= OFN_FILEMUSTEXIST;
-        if (kind == FileDialogKind::SaveAs) ofn.Flags |= OFN_OVERWRITEPROMPT;
+        if (kind == FileDialogKind::SaveAs || kind == FileDialogKind::Export) ofn.Flags |= OFN_OVERWRITEPROMPT;
         BOOL chosen = opening ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
         if (!chosen) return false;
         // Paths are cp932 throughout the editor: a name cp932 cannot spell cannot be used.

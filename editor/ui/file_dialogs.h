@@ -10,6 +10,7 @@ enum class FileDialogKind {
     Save,   // "上書き保存" asking for a name: no overwrite question
     SaveAs, // "名前を付けて保存", and from the closing question: asks before overwriting
     Import, // "インポート"
+    Export, // "エクスポート": asks before overwriting
 };
 
 class FileDialogs {

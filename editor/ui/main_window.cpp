@@ -93,6 +93,8 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_INITMENUPOPUP:
         OnInitMenuPopup();
+        // MapView may have changed the datum since: the check mark follows the stored value.
+        UpdateDatumMenu();
         return FALSE;
     case WM_CLOSE:
         OnClose();
@@ -141,6 +143,7 @@ BOOL MainWindow::OnInitDialog() {
     InsertEditMenuItems();
     AppendMapMenuItems();
     InstallKeys();
+    UpdateDatumMenu();
     importList_.displayLimit = kImportDisplayLimit;
     // Minimum size: the size the window has now.
     RECT outer = {};
@@ -194,6 +197,13 @@ void MainWindow::OnCommand(int id) {
         break;
     case IDM_FILE_IMPORT:
         OnFileImport();
+        break;
+    case IDM_FILE_EXPORT:
+        OnFileExport();
+        break;
+    case IDM_DATUM_TOKYO:
+    case IDM_DATUM_WGS84:
+        OnDatumCommand(id);
         break;
     case IDC_CHANGE:
         ChangePoint();

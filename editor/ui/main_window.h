@@ -1,4 +1,4 @@
-// The editor's only top-level window: a resizable modal dialog (template 132, caption
+// The editor's only top-level window: a resizable modal dialog (IDD_MAIN, caption
 // "Markwerk") with the main point list, the import list, the editing buttons, the two
 // coordinate boxes, the map buttons and a status bar. It owns the main document and every
 // piece of state the file and point commands work on (the commands are its own members, in
@@ -91,6 +91,8 @@ class MainWindow : public MapLinkHost {
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileImport();
+    // A file in another format than QPF (by its extension), read into the import list.
+    void LoadImportedFormat(const char* path);
     // The closing question, also asked before an open or a drop replaces modified points:
     // true when the points may go (unmodified, saved on Yes, or No).
     bool QueryClose();
@@ -98,6 +100,12 @@ class MainWindow : public MapLinkHost {
     // nothing and asks nothing; one that can replaces the points after the closing question.
     void OpenPath(const char* path);
     void LoadImportList(const char* path);
+
+    // Point exchange (exchange_commands.cpp): the main list out to another format, and the
+    // datum of the device's files (IDM_DATUM_TOKYO or IDM_DATUM_WGS84), with its check mark.
+    void OnFileExport();
+    void OnDatumCommand(int id);
+    void UpdateDatumMenu();
 
     // Ends the window: the modal run returns, or the modeless window is destroyed.
     void EndMainWindow();

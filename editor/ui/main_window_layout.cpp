@@ -1,5 +1,5 @@
 // The two screens and the pixel geometry of the main window on every size notification.
-// bw, bh: size of button 1003 ("変更"); sh: status bar height; cw, ch: client size. The list
+// bw, bh: size of the 変更 button (IDC_CHANGE); sh: status bar height; cw, ch: client size. The list
 // area spans x 0 .. cw - bw - 10 and y bh + 5 .. ch - sh - 2.
 #include "main_window.h"
 

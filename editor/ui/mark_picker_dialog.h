@@ -1,5 +1,5 @@
 #pragma once
-// The mark picker (dialog 160): a grid of 55 buttons, button k showing mark k. Clicking a mark
+// The mark picker (IDD_MARK_PICKER): a grid of 55 buttons, button k showing mark k. Clicking a mark
 // the caller can store chooses it and closes the picker; OK and Cancel just close it.
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 // The map link end to end: the real Tenmark.exe starts the real Cartolink2.exe, which drives
 // MapView; the test process only presses the editor's buttons, moves MapView's mark and
 // reads back the editor's list, boxes and saved file.
+#include "cp932_text.h"
 #include "bridge_e2e_call_record.h"
 #include "bridge_e2e_driver.h"
 #include "editor_e2e_driver.h"
@@ -30,15 +31,11 @@ constexpr int kDirectionOn = 1064;
 constexpr int kDirectionNext = 1083;
 
 std::string Utf16ToCp932(const std::wstring& text) {
-    char bytes[1024] = {};
-    WideCharToMultiByte(932, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
-    return bytes;
+    return wideToCp932Lossy(text.c_str());
 }
 
 std::wstring Cp932ToUtf16(const std::string& text) {
-    wchar_t wide[1024] = {};
-    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 1024);
-    return wide;
+    return cp932ToWide(text.c_str());
 }
 
 void SetStoredMapObject(const char* identifier) {

@@ -3,6 +3,7 @@
 #include "bridge_lib_fakes.h"
 #include "cartolink_form.h"
 #include "maplink_frame.h"
+#include "message_pump.h"
 #include "sub_class.h"
 #include "cp932_text.h"
 #include "window_text.h"
@@ -43,28 +44,6 @@ bool Saw(UINT message, WPARAM wParam) {
         if (seen.message == message && seen.wParam == wParam) return true;
     }
     return false;
-}
-
-void Pump(DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-template <typename Done> bool WaitUntilPumped(Done done, DWORD milliseconds) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) return false;
-        Pump(10);
-    }
-    return true;
 }
 
 std::wstring TextOf(HWND window) {
@@ -115,17 +94,17 @@ class BridgeFormTest : public ::testing::Test {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         g_seen.clear();
         g_destroyedWithRecorderInPlace = false;
-        form = CreateCartolinkForm(GetModuleHandleW(nullptr));
+        form = cartolink.Create(GetModuleHandleW(nullptr));
         ASSERT_NE(nullptr, form);
         g_formProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(form, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Recorder)));
-        ASSERT_EQ(0, Form_Load(form));
+        ASSERT_EQ(0, cartolink.Form_Load());
         ASSERT_EQ(0, registerMapLinkMessagesWithSystem(&messages));
     }
     void TearDown() override {
         if (IsWindow(form)) SendMessageW(form, WM_CLOSE, 0, 0);
         Pump(20);
-        ReleaseMapObjects();
+        cartolink.ReleaseMapObjects();
         CoUninitialize();
     }
 
@@ -141,6 +120,7 @@ class BridgeFormTest : public ::testing::Test {
         return SendMessageW(form, messages.WM_CARTOLINK, messages.sub[sub], lParam);
     }
 
+    CartolinkForm cartolink;
     HWND form = nullptr;
     MapLinkMessages messages;
 };
@@ -150,15 +130,15 @@ TEST_F(BridgeFormTest, WindowTitleControlsAndDefaultIdentifier) {
     EXPECT_EQ(form, FindWindowW(nullptr, L"Cartolink"));
     EXPECT_EQ(L"ProAtlasW2.Map", TextOf(GetDlgItem(form, kText1Id)));
     EXPECT_EQ(L"OK", TextOf(GetDlgItem(form, kCommand1Id)));
-    EXPECT_STREQ("ProAtlasW2.Map", CartolinkState()->identifier);
+    EXPECT_STREQ("ProAtlasW2.Map", cartolink.state().identifier);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(SubClass_WindowProc), GetWindowLongPtrW(form, GWLP_WNDPROC));
-    EXPECT_EQ(Recorder, SubClass_PreviousProcedure());
+    EXPECT_EQ(Recorder, cartolink.previousProcedure());
 }
 
 TEST_F(BridgeFormTest, SameNumbersAsAnyOtherProcessRegisters) {
-    EXPECT_EQ(RegisterWindowMessageA("WM_CARTOLINK"), CartolinkState()->messages.WM_CARTOLINK);
-    EXPECT_EQ(RegisterWindowMessageA("SUB_ADD_TEXT_EX"), CartolinkState()->messages.sub[SUB_ADD_TEXT_EX]);
-    EXPECT_NE(0u, CartolinkState()->messages.sub[SUB_LAYER_NAME]);
+    EXPECT_EQ(RegisterWindowMessageA("WM_CARTOLINK"), cartolink.state().messages.WM_CARTOLINK);
+    EXPECT_EQ(RegisterWindowMessageA("SUB_ADD_TEXT_EX"), cartolink.state().messages.sub[SUB_ADD_TEXT_EX]);
+    EXPECT_NE(0u, cartolink.state().messages.sub[SUB_LAYER_NAME]);
 }
 
 TEST_F(BridgeFormTest, HandledSubCodesStopAndOthersReachThePreviousProcedure) {
@@ -180,9 +160,9 @@ TEST_F(BridgeFormTest, HandledSubCodesStopAndOthersReachThePreviousProcedure) {
 TEST_F(BridgeFormTest, ObjectNameChangesOnlyTheIdentifierAndText1) {
     Send(SUB_OBJECT_NAME, "Mapple.Document");
     EXPECT_EQ(L"Mapple.Document", TextOf(GetDlgItem(form, kText1Id)));
-    EXPECT_STREQ("Mapple.Document", CartolinkState()->identifier);
-    EXPECT_FALSE(CartolinkState()->map.open);
-    EXPECT_FALSE(CartolinkState()->map.mapple);
+    EXPECT_STREQ("Mapple.Document", cartolink.state().identifier);
+    EXPECT_FALSE(cartolink.state().map.open);
+    EXPECT_FALSE(cartolink.state().map.mapple);
 }
 
 TEST_F(BridgeFormTest, JapaneseIdentifierIsShownThroughCodePage932) {
@@ -220,15 +200,15 @@ TEST_F(BridgeFormTest, ACloseInsideAnAutomationCallWaitsForTheCommandsEnd) {
         Pump(50);
         EXPECT_EQ(1, world.objectsAlive) << "released inside its own call";
     };
-    BridgeState* state = CartolinkState();
+    BridgeState* state = &cartolink.state();
     state->map.kind = MapKind::Mapple;
     state->map.mapple = std::make_unique<FakeMap>(&world, "Mapple");
     state->map.open = true;
     // The poll runs from Timer1.
-    ASSERT_TRUE(WaitUntilPumped([&] { return world.objectsAlive == 0 || world.calls.size() >= 2; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return world.objectsAlive == 0 || world.calls.size() >= 2; }, 2000));
     EXPECT_EQ((std::vector<std::string>{"Mapple.GetLat", "Mapple.GetLon"}), world.calls)
         << "the poll finished on a live map";
-    EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000)) << "closed after the command";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(form); }, 2000)) << "closed after the command";
     EXPECT_EQ(0, world.objectsAlive);
 }
 
@@ -241,7 +221,7 @@ void CALLBACK CloseFormWhenTheBoxIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST_F(BridgeFormTest, ACloseWhileABoxIsUpClosesAtOnce) {
     SetTimer(nullptr, 0, 50, CloseFormWhenTheBoxIsUp);
     Send(SUB_TEXT_END, "x");
-    EXPECT_TRUE(WaitUntilPumped([&] { return !IsWindow(form); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(form); }, 2000));
 }
 
 TEST_F(BridgeFormTest, TextEndShowsTheBufferInAnInformationBox) {
@@ -257,11 +237,11 @@ TEST_F(BridgeFormTest, UnregisteredIdentifierShowsTheErrorBox) {
     Send(SUB_INIT_MAP);
     EXPECT_TRUE(g_box.found);
     EXPECT_TRUE(BoxShowed(L"ProAtlas\u304C\u958B\u3051\u307E\u305B\u3093"));
-    EXPECT_FALSE(CartolinkState()->map.open);
+    EXPECT_FALSE(cartolink.state().map.open);
 }
 
 TEST_F(BridgeFormTest, UnloadPutsThePreviousProcedureBack) {
-    Form_Unload(form);
+    cartolink.Form_Unload();
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(Recorder), GetWindowLongPtrW(form, GWLP_WNDPROC));
     g_seen.clear();
     SendSub(SUB_TEXT_START);

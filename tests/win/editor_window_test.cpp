@@ -1,4 +1,4 @@
-// The main window as built: template 132 and menu 128, the context menu, the status bar,
+// The main window as built: the IDD_MAIN template and the IDR_MAIN_MENU menu, the context menu, the status bar,
 // the background and icon, and the version dialog.
 #include "editor_test_support.h"
 #include "resource_ids.h"
@@ -101,9 +101,9 @@ TEST(MainTemplateTest, MenuHasEveryPopupAndItem) {
     EXPECT_EQ((std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集", "変換", "表示", "地図", "ﾍﾙﾌﾟ"}),
               MenuItems(menu));
     EXPECT_EQ((std::vector<std::string>{"開く", "-", "上書き保存(v04)", "名前を付けて保存(v04)", "-",
-                                        "インポート", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了"}),
+                                        "インポート", "エクスポート", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了"}),
               MenuItems(GetSubMenu(menu, 0)));
-    EXPECT_EQ((std::vector<UINT>{57601, 0, 57603, 57604, 0, 32775, 0, 57665}), MenuIds(GetSubMenu(menu, 0)));
+    EXPECT_EQ((std::vector<UINT>{57601, 0, 57603, 57604, 0, 32775, 33100, 0, 57665}), MenuIds(GetSubMenu(menu, 0)));
     // Undo and find come first in the window's own 編集 popup (the context menu has neither);
     // sorting and duplicates follow the selection items of 変換.
     EXPECT_EQ((std::vector<std::string>{"元に戻す\tCtrl+Z", "やり直し\tCtrl+Y", "-", "検索...\tCtrl+F",
@@ -119,8 +119,8 @@ TEST(MainTemplateTest, MenuHasEveryPopupAndItem) {
               MenuIds(GetSubMenu(menu, 2)));
     EXPECT_EQ((std::vector<std::string>{"編集画面", "インポート"}), MenuItems(GetSubMenu(menu, 3)));
     EXPECT_EQ((std::vector<UINT>{32772, 32773}), MenuIds(GetSubMenu(menu, 3)));
-    EXPECT_EQ((std::vector<std::string>{"選択"}), MenuItems(GetSubMenu(menu, 4)));
-    EXPECT_EQ((std::vector<UINT>{32791}), MenuIds(GetSubMenu(menu, 4)));
+    EXPECT_EQ((std::vector<std::string>{"選択", "-", "日本測地系", "世界測地系"}), MenuItems(GetSubMenu(menu, 4)));
+    EXPECT_EQ((std::vector<UINT>{32791, 0, 33101, 33102}), MenuIds(GetSubMenu(menu, 4)));
     EXPECT_EQ((std::vector<std::string>{"ﾊﾞｰｼﾞｮﾝ情報"}), MenuItems(GetSubMenu(menu, 5)));
     EXPECT_EQ((std::vector<UINT>{57664}), MenuIds(GetSubMenu(menu, 5)));
 }

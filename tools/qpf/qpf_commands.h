@@ -11,6 +11,7 @@ constexpr int kExitUsage = 2;
 int runDump(const ProgramArguments& args);
 int runNew(const ProgramArguments& args);
 int runEdit(const ProgramArguments& args);
+int runConvert(const ProgramArguments& args);
 
 // Prints a usage problem and the short usage text to stderr; returns kExitUsage.
 int usageError(const char* problem);

@@ -13,6 +13,7 @@ const char kUsage[] =
     "usage: qpf dump [--raw] FILE\n"
     "       qpf new OUT\n"
     "       qpf edit [--raw] FILE [-o OUT] OP...\n"
+    "       qpf convert [--from FMT] [--to FMT] [--datum tokyo|wgs84] IN OUT\n"
     "       qpf --help\n";
 
 const char kHelp[] =
@@ -28,8 +29,22 @@ const char kHelp[] =
     "                             soundCode directionCode phone directionEnabled\n"
     "                             (VALUE is UTF-8; --raw: taken as bytes)\n"
     "         clear               deletes every point\n"
-    "exit status: 0 done, 1 a file could not be read or written or a point could not be\n"
-    "added, 2 wrong usage.\n";
+    "convert  reads IN and writes its points to OUT, through the point record, so QPF's\n"
+    "       limits hold for every OUT (200 points, names and readings of 20 bytes, cp932\n"
+    "       text, north latitudes and east longitudes):\n"
+    "         FMT               qpf gpx kml kmz csv geojson; without --from / --to, taken\n"
+    "                           from the extension (.qpf .gpx .kml .kmz .csv .geojson .json)\n"
+    "         --datum tokyo     the QPF side holds Tokyo-datum coordinates: they are shifted\n"
+    "                           to or from WGS84 when the other side is not QPF (GPX, KML and\n"
+    "                           GeoJSON are WGS84, CSV is taken as WGS84); default wgs84\n"
+    "       Every change made to fit is said on stderr, one line per point and field, and\n"
+    "       one line per kind of point left out or geometry ignored. The record's fields\n"
+    "       travel by the names dump prints: GPX <extensions>, KML ExtendedData, GeoJSON\n"
+    "       properties, CSV columns (UTF-8 with a BOM; latitude and longitude in decimal\n"
+    "       degrees). CSV in is UTF-8 or cp932, comma, TAB or semicolon, with a header row\n"
+    "       or in the order lon,lat,name[,comment].\n"
+    "exit status: 0 done, 1 a file could not be read or written (convert: or held no usable\n"
+    "point; nothing is then written) or a point could not be added, 2 wrong usage.\n";
 
 // The core's messages are cp932; the terminal reads UTF-8.
 class StderrUtf8Notifier : public MessageNotifier {
@@ -71,5 +86,6 @@ int main(int argc, char** argv) {
     if (command == "dump") return runDump(rest);
     if (command == "new") return runNew(rest);
     if (command == "edit") return runEdit(rest);
+    if (command == "convert") return runConvert(rest);
     return usageError(("unknown command: " + command).c_str());
 }
