@@ -55,6 +55,24 @@
 #define IDM_EDIT_SHOW_ON_MAP 102
 #define IDM_EDIT_CAPTURE 103
 
+// Undo, find, sorting and duplicates (33200 .. 33249).
+// Put before 変更 in the window's 編集 popup, not in the main list's context menu.
+#define IDM_EDIT_UNDO 33200
+#define IDM_EDIT_REDO 33201
+#define IDM_EDIT_FIND 33202
+#define IDM_EDIT_FIND_NEXT 33203
+// The 変換 popup.
+#define IDM_SORT_NAME 33210
+#define IDM_SORT_READING 33211
+#define IDM_SORT_LONGITUDE 33212
+#define IDM_SORT_LATITUDE 33213
+#define IDM_SORT_MARK 33214
+#define IDM_SELECT_DUPLICATES 33215
+// The find dialog.
+#define IDD_FIND 33220
+#define IDC_FIND_LABEL 33221
+#define IDC_FIND_TEXT 33222
+
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif

@@ -96,3 +96,20 @@ inline constexpr char MSG_IMPORT_NO_POINTS[] = "%s\n    に読める地点があ
 inline constexpr char MSG_EXPORT_UNKNOWN_FORMAT[] = "%s\n    の形式がわかりません (拡張子 .gpx .kml .kmz .csv .geojson .qpf)";
 // The datum choice could not be stored.
 inline constexpr char MSG_DATUM_NOT_STORED[] = "測地系の設定を保存できませんでした。";
+
+// Undo, find, sorting and duplicates.
+// The items put before 変更 in the window's 編集 popup (the context menu keeps its three).
+inline constexpr char TEXT_MENU_UNDO[] = "元に戻す\tCtrl+Z";
+inline constexpr char TEXT_MENU_REDO[] = "やり直し\tCtrl+Y";
+inline constexpr char TEXT_MENU_FIND[] = "検索...\tCtrl+F";
+inline constexpr char TEXT_MENU_FIND_NEXT[] = "次を検索\tF3";
+// Status pane 1 after 変換 > 重複地点を選択.
+inline constexpr char TEXT_DUPLICATES_FORMAT[] = "重複 %d地点";
+// No point's name, reading or phone holds the text looked for.
+inline constexpr char MSG_NOT_FOUND_FORMAT[] = "「%s」は見つかりません。";
+// The edit dialog's coordinate boxes when OK is pressed over text that is no coordinate of
+// Japan's extent; the box is focused and the dialog stays open.
+inline constexpr char MSG_LONGITUDE_INVALID[] =
+    "経度が正しくありません。\n日本の範囲（東経122～154度）の経度を、\n139.767125、139.46.01.7、139°46′01.7″E などの形で入力してください。";
+inline constexpr char MSG_LATITUDE_INVALID[] =
+    "緯度が正しくありません。\n日本の範囲（北緯20～46度）の緯度を、\n35.681236、35.40.52.4、35°40′52.4″N などの形で入力してください。";

@@ -9,23 +9,41 @@
 
 #include <cstring>
 
-namespace {
-
 // saveFile, and the document is unmodified when it was written. 0 or -1 (told already).
-int writeDocument(PointDocument& document_, const char* path) {
+int MainWindow::WriteDocument(const char* path) {
     if (document_.saveFile(path) != 0) return -1;
     document_.setModified(false);
+    history_.markSaved();
     return 0;
 }
-
-} // namespace
 
 void MainWindow::OnFileOpen() {
     char chosen[kPathBytes];
     if (!activeFileDialogs().choose(window_, FileDialogKind::Open, fileFolder_, chosen)) return;
+    OpenPath(chosen);
+}
+
+void MainWindow::OpenPath(const char* path) {
+    char chosen[kPathBytes];
+    copyInto(chosen, path);
+    // Read first: a file that cannot be read replaces nothing, so there is nothing to ask.
+    PointDocument incoming;
+    if (incoming.loadFile(chosen) != 0) {
+        copyInto(currentFilePath_, chosen);
+        AcceptPath(currentFilePath_);
+        // A file that could not be read must not become the target of a later Save.
+        saveTargetPath_[0] = '\0';
+        RefillMainList();
+        return;
+    }
+    // Unsaved points are replaced only after the closing question: Yes saves them first (a
+    // cancelled or failed save opens nothing), No lets them go, Cancel changes nothing.
+    if (!QueryClose()) return;
     copyInto(currentFilePath_, chosen);
     AcceptPath(currentFilePath_);
-    LoadCurrentFile();
+    document_.replaceRecords(0, document_.count(), incoming.recordAt(0), incoming.count());
+    document_.setModified(false);
+    StartHistory();
     RefillMainList();
 }
 
@@ -37,13 +55,13 @@ int MainWindow::SaveUnderChosenName(FileDialogKind kind) {
     copyInto(currentFilePath_, chosen);
     AcceptPath(currentFilePath_);
     UpdateStatusLine();
-    return writeDocument(document_, saveTargetPath_);
+    return WriteDocument(saveTargetPath_);
 }
 
 void MainWindow::OnFileSave() {
     if (!document_.isModified()) return;
     if (saveTargetPath_[0] != '\0') {
-        writeDocument(document_, saveTargetPath_);
+        WriteDocument(saveTargetPath_);
         return;
     }
     SaveUnderChosenName(FileDialogKind::Save);
@@ -67,8 +85,8 @@ bool MainWindow::QueryClose() {
     case IDYES: {
         // The points are thrown away only once they are safely written: a cancelled save
         // dialog or a failed write keeps the window open and the document modified.
-        int written = saveTargetPath_[0] != '\0' ? writeDocument(document_, saveTargetPath_)
-                                                : SaveUnderChosenName(FileDialogKind::SaveAs);
+        int written = saveTargetPath_[0] != '\0' ? WriteDocument(saveTargetPath_)
+                                                 : SaveUnderChosenName(FileDialogKind::SaveAs);
         return written == 0;
     }
     case IDNO:

@@ -92,6 +92,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
     case WM_INITMENUPOPUP:
+        OnInitMenuPopup();
         // MapView may have changed the datum since: the check mark follows the stored value.
         UpdateDatumMenu();
         return FALSE;
@@ -124,7 +125,11 @@ BOOL MainWindow::OnInitDialog() {
     latitudeBox_ = GetDlgItem(window_, IDC_LATITUDE);
     mainList_.Attach(GetDlgItem(window_, IDC_MAIN_LIST), document_);
     importList_.Attach(GetDlgItem(window_, IDC_IMPORT_LIST), *this);
-    importList_.transferTo = [this](int targetRow) { TransferImportedPoints(targetRow); };
+    importList_.transferTo = [this](int targetRow) {
+        TransferImportedPoints(targetRow);
+        RecordChange();
+    };
+    mainList_.moved = [this] { RecordChange(); };
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowIcon_));
     // Product name and the stored map choice.
@@ -135,7 +140,9 @@ BOOL MainWindow::OnInitDialog() {
     CreateStatusBar();
     // The bridge program beside the editor, and its items in the 編集 popup.
     FindBridgeProgram();
+    InsertEditMenuItems();
     AppendMapMenuItems();
+    InstallKeys();
     UpdateDatumMenu();
     importList_.displayLimit = kImportDisplayLimit;
     // Minimum size: the size the window has now.
@@ -154,7 +161,8 @@ BOOL MainWindow::OnInitDialog() {
     EnableWindow(latitudeBox_, FALSE);
     StylePointList(mainList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
     StylePointList(importList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
-    // The file from the command line.
+    // The history starts from the empty document, or from the file of the command line.
+    StartHistory();
     if (currentFilePath_[0] != '\0') {
         LoadCurrentFile();
         RefillMainList();
@@ -236,9 +244,42 @@ void MainWindow::OnCommand(int id) {
     case IDM_APP_ABOUT:
         ShowAboutDialog();
         break;
+    case IDM_EDIT_UNDO:
+        Undo();
+        break;
+    case IDM_EDIT_REDO:
+        Redo();
+        break;
+    case IDM_EDIT_FIND:
+        FindPoint();
+        break;
+    case IDM_EDIT_FIND_NEXT:
+        FindNextPoint();
+        break;
+    case IDM_SORT_NAME:
+        SortPoints(SortKey::Name);
+        break;
+    case IDM_SORT_READING:
+        SortPoints(SortKey::Reading);
+        break;
+    case IDM_SORT_LONGITUDE:
+        SortPoints(SortKey::Longitude);
+        break;
+    case IDM_SORT_LATITUDE:
+        SortPoints(SortKey::Latitude);
+        break;
+    case IDM_SORT_MARK:
+        SortPoints(SortKey::Mark);
+        break;
+    case IDM_SELECT_DUPLICATES:
+        SelectDuplicates();
+        break;
     default:
         break;
     }
+    // Whatever the command changed in the points (add, change, delete, capture, sort, an
+    // open) is one step of the undo history.
+    RecordChange();
 }
 
 // The appended 編集 items do what their buttons do, and only while the button is enabled.
@@ -256,6 +297,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             return 0;
         case NM_DBLCLK:
             ChangePoint();
+            RecordChange();
             return 0;
         case LVN_BEGINDRAG: {
             const auto& info = reinterpret_cast<const NMLISTVIEW&>(header);
@@ -279,6 +321,7 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::OnDestroy() {
+    RemoveKeys();
     SetMessageOwner(nullptr);
     if (mapLink_) mapLink_->Shutdown();
 }

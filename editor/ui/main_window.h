@@ -6,12 +6,15 @@
 #pragma once
 
 #include "file_dialogs.h"
+#include "find_dialog.h"
 #include "import_list_ctrl.h"
 #include "list_rows.h"
 #include "map_link_hooks.h"
 #include "map_link_host.h"
 #include "path_text.h"
 #include "point_document.h"
+#include "point_history.h"
+#include "point_sort.h"
 #include "reorder_list_ctrl.h"
 
 #include <windows.h>
@@ -66,6 +69,23 @@ class MainWindow : public MapLinkHost {
     void TransferImportedPoints(int targetRow);
     void RefreshPointRow(int row);
 
+    // Undo and redo of every change to the main points (main_window_history.cpp): the list,
+    // the selection (the points the step put back) and the status line follow.
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return history_.canUndo(); }
+    bool CanRedo() const { return history_.canRedo(); }
+
+    // Find, sorting and duplicates (main_window_tools.cpp).
+    // Asks for a text and selects the next point whose name, reading or phone holds it.
+    void FindPoint();
+    // The next point for the text last asked for (asks when there is none).
+    void FindNextPoint();
+    // Sorts by `key`, the reverse of the last sort when it was by the same key.
+    void SortPoints(SortKey key);
+    // Selects every point near another or sharing its name; status pane 1 says how many.
+    void SelectDuplicates();
+
     // File commands (file_commands.cpp).
     void OnFileOpen();
     void OnFileSave();
@@ -73,8 +93,12 @@ class MainWindow : public MapLinkHost {
     void OnFileImport();
     // A file in another format than QPF (by its extension), read into the import list.
     void LoadImportedFormat(const char* path);
-    // The closing question: true when the window may close.
+    // The closing question, also asked before an open or a drop replaces modified points:
+    // true when the points may go (unmodified, saved on Yes, or No).
     bool QueryClose();
+    // Opens `path` in the main document (Open and drops). A file that cannot be read replaces
+    // nothing and asks nothing; one that can replaces the points after the closing question.
+    void OpenPath(const char* path);
     void LoadImportList(const char* path);
 
     // Point exchange (exchange_commands.cpp): the main list out to another format, and the
@@ -149,6 +173,9 @@ class MainWindow : public MapLinkHost {
     bool resizeArmed_ = false;
     char editorFolder_[kPathBytes] = {};
     char bridgePath_[kPathBytes] = {};
+    PointHistory history_;
+    SortDirection sortDirection_;
+    char findText_[kFindTextBytes] = {};
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -179,6 +206,22 @@ class MainWindow : public MapLinkHost {
     void CenterOnScreen();
     // Asks for a file name and saves there; -1 when no name was chosen or the save failed.
     int SaveUnderChosenName(FileDialogKind kind);
+    // saveFile; on success the document is unmodified and this is the history's saved state.
+    int WriteDocument(const char* path);
+    // The document holds a file's points now: a new history, the next sort ascending.
+    void StartHistory();
+
+    // Whatever a command changed in the points becomes one step of the history.
+    void RecordChange();
+    void UpdateHistoryMenu();
+    void InsertEditMenuItems();
+    void ShowHistoryStep(const HistoryRange& range);
+    // Selects and focuses exactly `row`, shows it, and writes its number into status pane 1.
+    void ShowFoundRow(int row);
+    void OnInitMenuPopup();
+    // The editor's keys (Ctrl+Z, Ctrl+Y, Ctrl+F, F3), whatever control has the focus.
+    void InstallKeys();
+    void RemoveKeys();
 
     bool modal_ = false;
 };

@@ -17,9 +17,6 @@ void MainWindow::OnDropFiles(HDROP drop) {
         LoadImportList(name);
         return;
     }
-    // No question about unsaved changes: a drop replaces the points, as Open does.
-    copyInto(currentFilePath_, name);
-    AcceptPath(currentFilePath_);
-    LoadCurrentFile();
-    RefillMainList();
+    // As Open: unsaved points go only after the closing question.
+    OpenPath(name);
 }

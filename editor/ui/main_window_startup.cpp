@@ -49,7 +49,11 @@ void MainWindow::AcceptPath(const char* path) {
 // A file that could not be read must not become the target of a later Save: the old points
 // would be written over it.
 void MainWindow::LoadCurrentFile() {
-    if (document_.loadFile(currentFilePath_) != 0) saveTargetPath_[0] = '\0';
+    if (document_.loadFile(currentFilePath_) != 0) {
+        saveTargetPath_[0] = '\0';
+        return;
+    }
+    StartHistory();
 }
 
 void MainWindow::FindBridgeProgram() {

@@ -1,6 +1,7 @@
 #include "point_edit_dialog.h"
 #include "window_object.h"
 
+#include "coord_entry.h"
 #include "edit_dialog_ids.h"
 #include "field_conversions.h"
 #include "message_box_notifier.h"
@@ -79,6 +80,8 @@ void PointEditDialog::OnCommand(int id, int code) {
         {IDC_EDIT_DIRECTION_PREVIOUS, BN_CLICKED, &PointEditDialog::OnPreviousDirection},
         {IDC_EDIT_DIRECTION_NEXT, BN_CLICKED, &PointEditDialog::OnNextDirection},
         {IDC_EDIT_MARK_NUMBER, EN_CHANGE, &PointEditDialog::OnMarkTextChanged},
+        {IDC_EDIT_LONGITUDE, EN_KILLFOCUS, &PointEditDialog::OnLongitudeLeft},
+        {IDC_EDIT_LATITUDE, EN_KILLFOCUS, &PointEditDialog::OnLatitudeLeft},
         {IDC_EDIT_MARK_PREVIEW, STN_CLICKED, &PointEditDialog::OnPreviewClicked},
         {IDOK, BN_CLICKED, &PointEditDialog::OnOk},
         {IDCANCEL, BN_CLICKED, &PointEditDialog::OnCancel},
@@ -96,6 +99,9 @@ BOOL PointEditDialog::OnInitDialog() {
         SetItemCp932(window_, textBoxes_[k].id, textBoxes_[k].value);
         shownTexts_[k] = GetItemWide(window_, textBoxes_[k].id);
     }
+    for (int k : {kLongitudeBox, kLatitudeBox})
+        SetWindowSubclass(GetDlgItem(window_, textBoxes_[k].id), CoordBoxProc, 1,
+                          reinterpret_cast<DWORD_PTR>(this));
     SetItemCp932(window_, IDC_EDIT_DATE, values_.date);
     SetItemCp932(window_, IDC_EDIT_TIME, values_.time);
     SetItemCp932(window_, IDC_EDIT_COMMENT, "");
@@ -141,6 +147,8 @@ BOOL PointEditDialog::OnInitDialog() {
 }
 
 void PointEditDialog::OnDestroy() {
+    for (int k : {kLongitudeBox, kLatitudeBox})
+        RemoveWindowSubclass(GetDlgItem(window_, textBoxes_[k].id), CoordBoxProc, 1);
     SetPreviewIcon(nullptr);
 }
 
@@ -234,7 +242,76 @@ void PointEditDialog::OnPreviewClicked() {
     ShowMarkPreview(mark);
 }
 
+LRESULT CALLBACK PointEditDialog::CoordBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR self) {
+    if (message == WM_PASTE && reinterpret_cast<PointEditDialog*>(self)->PasteCoordPair()) return 0;
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+// A pair as web maps copy it fills both boxes; anything else is pasted as usual.
+bool PointEditDialog::PasteCoordPair() {
+    if (!OpenClipboard(window_)) return false;
+    std::wstring text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* locked = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (locked != nullptr) {
+        text = locked;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return FillFromPair(text);
+}
+
+bool PointEditDialog::FillFromPair(const std::wstring& text) {
+    CoordText latitude{}, longitude{};
+    if (!readCoordEntryPair(wideToUtf8(text).c_str(), latitude, longitude)) return false;
+    SetItemCp932(window_, textBoxes_[kLatitudeBox].id, latitude.text);
+    SetItemCp932(window_, textBoxes_[kLongitudeBox].id, longitude.text);
+    return true;
+}
+
+// On leaving a box: a coordinate is shown as it will be stored, a pair fills both boxes.
+// Text that is neither stays for OK to point out; a box left as it was is not touched.
+void PointEditDialog::TidyCoordBox(int k) {
+    std::wstring text = GetItemWide(window_, textBoxes_[k].id);
+    if (text == shownTexts_[k]) return;
+    CoordText coord{};
+    CoordAxis axis = k == kLatitudeBox ? CoordAxis::Latitude : CoordAxis::Longitude;
+    if (readCoordEntry(wideToUtf8(text).c_str(), axis, coord) == CoordEntry::Ok) {
+        SetItemCp932(window_, textBoxes_[k].id, coord.text);
+        return;
+    }
+    FillFromPair(text);
+}
+
+bool PointEditDialog::ReadCoordBox(int k, const std::wstring& text, char (&out)[kEditTextSize]) {
+    CoordText coord{};
+    CoordAxis axis = k == kLatitudeBox ? CoordAxis::Latitude : CoordAxis::Longitude;
+    switch (readCoordEntry(wideToUtf8(text).c_str(), axis, coord)) {
+    case CoordEntry::Ok:
+        copyInto(out, coord.text);
+        return true;
+    case CoordEntry::Empty:
+        // A point may have no position yet.
+        out[0] = '\0';
+        return true;
+    default:
+        ShowEditorMessage(axis == CoordAxis::Latitude ? MSG_LATITUDE_INVALID : MSG_LONGITUDE_INVALID);
+        FocusBox(k);
+        return false;
+    }
+}
+
+void PointEditDialog::FocusBox(int k) {
+    HWND box = GetDlgItem(window_, textBoxes_[k].id);
+    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+}
+
 bool PointEditDialog::ReadTextBoxes() {
+    // A pair typed or pasted into either coordinate box goes to both first.
+    TidyCoordBox(kLongitudeBox);
+    TidyCoordBox(kLatitudeBox);
     char read[kTextBoxCount][kEditTextSize];
     for (int k = 0; k < kTextBoxCount; ++k) {
         std::wstring text = GetItemWide(window_, textBoxes_[k].id);
@@ -242,15 +319,18 @@ bool PointEditDialog::ReadTextBoxes() {
             copyInto(read[k], textBoxes_[k].value);
             continue;
         }
+        if (k == kLongitudeBox || k == kLatitudeBox) {
+            if (!ReadCoordBox(k, text, read[k])) return false;
+            continue;
+        }
         // Typed text is taken exactly: a character cp932 cannot hold is refused, never
         // replaced by a look-alike.
         std::string narrow;
-        if (wideToCp932(text, narrow)) copyTruncated(read[k], narrow.c_str(), kEditTextSize - 1);
+        if (wideToCp932(text, narrow))
+            copyTruncated(read[k], narrow.c_str(), kEditTextSize - 1);
         else {
             ShowEditorMessage(MSG_TEXT_NOT_STORABLE);
-            HWND box = GetDlgItem(window_, textBoxes_[k].id);
-            SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-            SendMessageW(box, EM_SETSEL, 0, -1);
+            FocusBox(k);
             return false;
         }
     }

@@ -31,6 +31,8 @@ class PointEditDialog {
         char* value;
     };
     static constexpr int kTextBoxCount = 5;
+    static constexpr int kLongitudeBox = 3;
+    static constexpr int kLatitudeBox = 4;
 
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,6 +55,19 @@ class PointEditDialog {
     void SetPreviewIcon(HICON icon);
     int SoundSelection() const;
     bool ReadTextBoxes();
+
+    // The 経度 and 緯度 boxes take a coordinate in any common form, or a pasted "lat, lon"
+    // pair that fills both; they show it as the record's DDD/MM/SS.s.
+    static LRESULT CALLBACK CoordBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    bool PasteCoordPair();
+    bool FillFromPair(const std::wstring& text);
+    void TidyCoordBox(int k);
+    void OnLongitudeLeft() { TidyCoordBox(kLongitudeBox); }
+    void OnLatitudeLeft() { TidyCoordBox(kLatitudeBox); }
+    // The box's coordinate as the record's text; false (told, the box focused) when it is none.
+    bool ReadCoordBox(int k, const std::wstring& text, char (&out)[kEditTextSize]);
+    void FocusBox(int k);
 
     HWND window_ = nullptr;
     PointEditValues& values_;

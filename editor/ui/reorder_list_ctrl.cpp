@@ -127,6 +127,7 @@ LRESULT ReorderListCtrl::OnLButtonUp(UINT message, WPARAM wParam, LPARAM lParam)
     // highlighted row; above the list means the highlighted row itself.
     int destination = HitRow(where) < 0 && where.y > 0 ? dropTarget + 1 : dropTarget;
     MoveRow(dragSource, destination);
+    if (moved) moved();
     int selected =
         static_cast<int>(SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (selected >= 0) SendMessageW(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);

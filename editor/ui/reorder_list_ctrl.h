@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <functional>
+
 class PointDocument;
 
 class ReorderListCtrl {
@@ -26,6 +28,9 @@ class ReorderListCtrl {
     // Moves the row (and its point) at `from` so that it stands just before the row that is
     // at `to` now (at the end when `to` is the row count).
     virtual void MoveRow(int from, int to);
+
+    // Told after a drag has ended in a move (the window keeps its undo history by it).
+    std::function<void()> moved;
 
     HWND window = nullptr;
     bool dragging = false;

@@ -510,4 +510,89 @@ TEST_F(PointEditDialogTest, EditPointRefusesAPositionWithNoPoint) {
     EXPECT_EQ(document_.count(), 1);
 }
 
+// The 経度 and 緯度 boxes: coordinates as people have them, stored as the record's text.
+TEST_F(PointEditDialogTest, TypedCoordinatesAreStoredAsTheRecordsText) {
+    struct Case {
+        const wchar_t* longitude;
+        const wchar_t* latitude;
+        const char* storedLongitude;
+        const char* storedLatitude;
+    } cases[] = {
+        {L"139.767125", L"35.681236", "139/46/01.7", "035/40/52.4"},
+        {L"139.46.01.7", L"35.40.52.4", "139/46/01.7", "035/40/52.4"},
+        {L"139°46′01.7″E", L"N35°40'52.4\"", "139/46/01.7", "035/40/52.4"},
+        {L"", L"", "", ""},
+    };
+    for (const Case& c : cases) {
+        int i = AddPoint("01", "FFFF", "00", 0);
+        std::string shown;
+        int result = Edit(false, i, [&](const Driver& d, HWND dialog) {
+            d.SetText(dialog, IDC_EDIT_LONGITUDE, c.longitude);
+            d.SetText(dialog, IDC_EDIT_LATITUDE, c.latitude);
+            // Leaving a box shows what will be stored.
+            SendMessageW(dialog, WM_NEXTDLGCTL,
+                         reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_EDIT_LONGITUDE)), TRUE);
+            SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_EDIT_NAME)),
+                         TRUE);
+            shown = d.TextCp932(dialog, IDC_EDIT_LONGITUDE);
+            d.Click(dialog, IDOK);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(shown, c.storedLongitude);
+        EXPECT_STREQ(document_.getLongitude(i), c.storedLongitude);
+        EXPECT_STREQ(document_.getLatitude(i), c.storedLatitude);
+    }
+}
+
+TEST_F(PointEditDialogTest, APairPastedIntoEitherBoxFillsBoth) {
+    for (int box : {IDC_EDIT_LONGITUDE, IDC_EDIT_LATITUDE}) {
+        int i = AddPoint("01", "FFFF", "00", 0);
+        std::string longitude, latitude;
+        Edit(false, i, [&](const Driver& d, HWND dialog) {
+            const wchar_t copied[] = L"35.681236, 139.767125";
+            ASSERT_TRUE(OpenClipboard(nullptr));
+            EmptyClipboard();
+            HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof copied);
+            memcpy(GlobalLock(data), copied, sizeof copied);
+            GlobalUnlock(data);
+            SetClipboardData(CF_UNICODETEXT, data);
+            CloseClipboard();
+            SendMessageW(GetDlgItem(dialog, box), WM_PASTE, 0, 0);
+            longitude = d.TextCp932(dialog, IDC_EDIT_LONGITUDE);
+            latitude = d.TextCp932(dialog, IDC_EDIT_LATITUDE);
+            d.Click(dialog, IDOK);
+        });
+        EXPECT_EQ(longitude, "139/46/01.7") << box;
+        EXPECT_EQ(latitude, "035/40/52.4") << box;
+        EXPECT_STREQ(document_.getLongitude(i), "139/46/01.7") << box;
+        EXPECT_STREQ(document_.getLatitude(i), "035/40/52.4") << box;
+    }
+}
+
+TEST_F(PointEditDialogTest, NoCoordinateOfJapanIsRefusedWithTheBoxFocused) {
+    int i = AddPoint("01", "FFFF", "00", 0);
+    std::string first, second;
+    bool stillOpen = false, focused = false;
+    int result = Edit(false, i, [&](const Driver& d, HWND dialog) {
+        d.SetText(dialog, IDC_EDIT_LATITUDE, L"10.5"); // south of Japan
+        d.ClickAsync(dialog, IDOK);
+        first = AnswerMessageBox(d, ExeTitle().c_str());
+        stillOpen = IsWindowVisible(dialog) != FALSE;
+        focused = d.WaitForFocus(GetDlgItem(dialog, IDC_EDIT_LATITUDE));
+        d.SetText(dialog, IDC_EDIT_LATITUDE, L"35.68");
+        d.SetText(dialog, IDC_EDIT_LONGITUDE, L"東京");
+        d.ClickAsync(dialog, IDOK);
+        second = AnswerMessageBox(d, ExeTitle().c_str());
+        d.SetText(dialog, IDC_EDIT_LONGITUDE, L"");
+        d.Click(dialog, IDOK);
+    });
+    EXPECT_EQ(first, MSG_LATITUDE_INVALID);
+    EXPECT_EQ(second, MSG_LONGITUDE_INVALID);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(focused);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_STREQ(document_.getLatitude(i), "035/40/48.0");
+    EXPECT_STREQ(document_.getLongitude(i), "") << "an emptied box stays allowed";
+}
+
 } // namespace

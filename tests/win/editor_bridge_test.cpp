@@ -21,7 +21,9 @@ TEST(BridgeMenuTest, EditPopupGainsTheMapItemsOnlyWithTheBridgeBesideTheEditor) 
     Editor plain =
         OpenEditor("", [&](MainWindow& w) { copyInto(w.editorFolder(), (without.path() + "\\").c_str()); });
     EXPECT_EQ(0, plain.main->bridgePresent());
-    EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除"}),
+    // Undo and find come first in the window's own popup (the context menu has neither).
+    EXPECT_EQ((std::vector<std::string>{"元に戻す\tCtrl+Z", "やり直し\tCtrl+Y", "-", "検索...\tCtrl+F",
+                                        "次を検索\tF3", "-", "変更", "追加", "削除"}),
               MenuItems(GetSubMenu(GetMenu(plain.window()), 1)));
 
     TempDir with;
@@ -30,9 +32,12 @@ TEST(BridgeMenuTest, EditPopupGainsTheMapItemsOnlyWithTheBridgeBesideTheEditor) 
         OpenEditor("", [&](MainWindow& w) { copyInto(w.editorFolder(), (with.path() + "\\").c_str()); });
     EXPECT_EQ(1, bridged.main->bridgePresent());
     HMENU edit = GetSubMenu(GetMenu(bridged.window()), 1);
-    EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除", "-", "地図表示", "位置取り込み"}),
+    EXPECT_EQ((std::vector<std::string>{"元に戻す\tCtrl+Z", "やり直し\tCtrl+Y", "-", "検索...\tCtrl+F",
+                                        "次を検索\tF3", "-", "変更", "追加", "削除", "-", "地図表示",
+                                        "位置取り込み"}),
               MenuItems(edit));
-    EXPECT_EQ((std::vector<UINT>{1003, 1009, 1002, 104, 102, 103}), MenuIds(edit));
+    EXPECT_EQ((std::vector<UINT>{33200, 33201, 0, 33202, 33203, 0, 1003, 1009, 1002, 104, 102, 103}),
+              MenuIds(edit));
     EXPECT_EQ(with.file("Cartolink2.exe"), bridged.main->bridgePath());
 
     // The context menu is a fresh copy of the menu: never the appended items.

@@ -168,6 +168,7 @@ TEST(DialogFonts, EveryLabelOfTheEditorsDialogsFitsItsControl) {
         {IDD_MARK_PICKER, "mark_picker", 2},
         {IDD_MAP_OBJECT, "map_object", 4},
         {IDD_ABOUT, "about", 2},
+        {IDD_FIND, "find", 3},
     };
     for (const Template& t : templates) {
         std::vector<Label> labels = MeasureLabels(t.id, t.name);

@@ -194,7 +194,12 @@ TEST(DropTest, ThreeDroppedFilesOpenOnlyTheLast) {
     Editor editor = OpenEditor(a.c_str());
     editor.main->document().setName(0, "changed");
     ASSERT_TRUE(editor.main->document().isModified());
-    SendMessageW(editor.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, b, c})), 0);
+    {
+        // The unsaved change is let go: the closing question answered No.
+        DialogWatcher question(MessageBoxCaption(), IDNO);
+        SendMessageW(editor.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, b, c})), 0);
+        EXPECT_EQ(1, question.seen());
+    }
     MainWindow& w = *editor.main;
     EXPECT_EQ(c, w.currentFilePath());
     EXPECT_EQ(c, w.saveTargetPath());

@@ -104,10 +104,19 @@ TEST(MainTemplateTest, MenuHasEveryPopupAndItem) {
                                         "インポート", "エクスポート", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了"}),
               MenuItems(GetSubMenu(menu, 0)));
     EXPECT_EQ((std::vector<UINT>{57601, 0, 57603, 57604, 0, 32775, 33100, 0, 57665}), MenuIds(GetSubMenu(menu, 0)));
-    EXPECT_EQ((std::vector<std::string>{"変更", "追加", "削除"}), MenuItems(GetSubMenu(menu, 1)));
-    EXPECT_EQ((std::vector<UINT>{1003, 1009, 1002}), MenuIds(GetSubMenu(menu, 1)));
-    EXPECT_EQ((std::vector<std::string>{"-", "全て選択", "選択解除"}), MenuItems(GetSubMenu(menu, 2)));
-    EXPECT_EQ((std::vector<UINT>{0, 32781, 32783}), MenuIds(GetSubMenu(menu, 2)));
+    // Undo and find come first in the window's own 編集 popup (the context menu has neither);
+    // sorting and duplicates follow the selection items of 変換.
+    EXPECT_EQ((std::vector<std::string>{"元に戻す\tCtrl+Z", "やり直し\tCtrl+Y", "-", "検索...\tCtrl+F",
+                                        "次を検索\tF3", "-", "変更", "追加", "削除"}),
+              MenuItems(GetSubMenu(menu, 1)));
+    EXPECT_EQ((std::vector<UINT>{33200, 33201, 0, 33202, 33203, 0, 1003, 1009, 1002}),
+              MenuIds(GetSubMenu(menu, 1)));
+    EXPECT_EQ((std::vector<std::string>{"-", "全て選択", "選択解除", "-", "名前で並べ替え",
+                                        "フリガナで並べ替え", "経度で並べ替え", "緯度で並べ替え",
+                                        "マークで並べ替え", "-", "重複地点を選択"}),
+              MenuItems(GetSubMenu(menu, 2)));
+    EXPECT_EQ((std::vector<UINT>{0, 32781, 32783, 0, 33210, 33211, 33212, 33213, 33214, 0, 33215}),
+              MenuIds(GetSubMenu(menu, 2)));
     EXPECT_EQ((std::vector<std::string>{"編集画面", "インポート"}), MenuItems(GetSubMenu(menu, 3)));
     EXPECT_EQ((std::vector<UINT>{32772, 32773}), MenuIds(GetSubMenu(menu, 3)));
     EXPECT_EQ((std::vector<std::string>{"選択", "-", "日本測地系", "世界測地系"}), MenuItems(GetSubMenu(menu, 4)));

@@ -370,3 +370,86 @@ TEST_F(FileCommands, EveryWayOfClosingAsksFirst) {
         EXPECT_TRUE(w.document().isModified()) << way.name;
     }
 }
+
+// Open and drops replace modified points only after the closing question, in both ways in.
+TEST_F(FileCommands, OpeningOrDroppingOverUnsavedPointsAsksFirst) {
+    writePoints(path("other.qpf"), 3);
+    std::filesystem::create_directories(path("dir.qpf"));
+    struct Answer {
+        const char* name;
+        const char* target;            // the unsaved points' own file ("" for a new document)
+        std::vector<int> buttons;      // the question's answer, then any error box
+        std::vector<std::string> save; // what a Save As dialog answers ("" cancels)
+        bool opened;
+    } answers[] = {
+        {"Cancel", "", {IDCANCEL}, {}, false},
+        {"No", "", {IDNO}, {}, true},
+        {"Yes, saved to its file", "mine.qpf", {IDYES}, {}, true},
+        {"Yes, saved under a new name", "", {IDYES}, {path("named.qpf")}, true},
+        {"Yes, Save As cancelled", "", {IDYES}, {""}, false},
+        {"Yes, the write fails", "dir.qpf", {IDYES, IDOK}, {}, false},
+    };
+    for (bool drop : {false, true}) {
+        for (const Answer& a : answers) {
+            std::string way = std::string(drop ? "drop, " : "open, ") + a.name;
+            std::filesystem::remove(path("mine.qpf"));
+            std::filesystem::remove(path("named.qpf"));
+            window_ = std::make_unique<MainWindow>(nullptr, "");
+            ASSERT_NE(window_->CreateModeless(), nullptr);
+            MainWindow& w = *window_;
+            if (a.target[0] != '\0') {
+                lstrcpyA(w.currentFilePath(), path(a.target).c_str());
+                lstrcpyA(w.saveTargetPath(), path(a.target).c_str());
+            }
+            addPoint("unsaved");
+            w.RefillMainList();
+            dialogs_.asked.clear();
+            dialogs_.answers.clear();
+            if (!drop) dialogs_.answers.push_back(path("other.qpf"));
+            for (const std::string& s : a.save)
+                dialogs_.answers.push_back(s);
+            auto texts = withBoxes(
+                [&] {
+                    if (drop) {
+                        HDROP files = editor_test::MakeDrop({path("other.qpf")});
+                        SendMessageW(w.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0);
+                    } else {
+                        w.OnFileOpen();
+                    }
+                },
+                a.buttons);
+            ASSERT_FALSE(texts.empty()) << way;
+            EXPECT_EQ(texts[0], a.target[0] != '\0' ? path(a.target) + "は変更されています。保存しますか？"
+                                                    : std::string("新規ファイルです。保存しますか？"))
+                << way;
+            if (a.opened) {
+                EXPECT_EQ(w.document().count(), 3) << way;
+                EXPECT_STREQ(w.document().getName(0), "N0") << way;
+                EXPECT_FALSE(w.document().isModified()) << way;
+                EXPECT_STREQ(w.saveTargetPath(), path("other.qpf").c_str()) << way;
+                EXPECT_EQ(statusPane(w.statusBar(), 0), path("other.qpf")) << way;
+            } else {
+                ASSERT_EQ(w.document().count(), 1) << way;
+                EXPECT_STREQ(w.document().getName(0), "unsaved") << way;
+                EXPECT_TRUE(w.document().isModified()) << way;
+                EXPECT_STRNE(w.saveTargetPath(), path("other.qpf").c_str()) << way;
+            }
+            EXPECT_EQ(ListView_GetItemCount(w.mainList().window), w.document().count()) << way;
+            // Yes wrote the unsaved points before they went.
+            bool saved = a.buttons.size() == 1 && a.buttons[0] == IDYES && a.opened;
+            std::string written = readBytes(path(a.target[0] != '\0' ? a.target : "named.qpf"));
+            EXPECT_EQ(saved, written.find("#unsaved\t") != std::string::npos) << way;
+            w.document().setModified(false);
+        }
+    }
+}
+
+TEST_F(FileCommands, AnUnreadableFileReplacesNothingSoNothingIsAsked) {
+    MainWindow& w = *window_;
+    addPoint("unsaved");
+    dialogs_.answers = {path("missing.qpf")};
+    auto texts = withBoxes([&] { w.OnFileOpen(); }, {IDOK});
+    EXPECT_EQ(texts, std::vector<std::string>{"ファイルが見つかりませんでした。"});
+    EXPECT_EQ(w.document().count(), 1);
+    EXPECT_TRUE(w.document().isModified());
+}

@@ -1,0 +1,108 @@
+// Find, sorting and duplicates on the main points.
+#include "main_window.h"
+
+#include "cp932_text.h"
+#include "editor_texts.h"
+#include "message_box_notifier.h"
+#include "point_duplicates.h"
+#include "point_find.h"
+#include "resource_ids.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void SetRowStates(HWND list, int row, UINT state, UINT mask) {
+    LVITEMW item = {};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void SetStatusPane(HWND statusBar, int pane, const char* text) {
+    SendMessageW(statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane),
+                 reinterpret_cast<LPARAM>(cp932ToWide(text).c_str()));
+}
+
+} // namespace
+
+void MainWindow::ShowFoundRow(int row) {
+    SetRowStates(mainList_.window, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    SelectRow(row);
+    SendMessageW(mainList_.window, LVM_SETSELECTIONMARK, 0, row);
+    SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    EnableWindow(GetDlgItem(window_, IDC_SHOW_ON_MAP), TRUE);
+    char text[32];
+    std::snprintf(text, sizeof text, TEXT_ROW_NUMBER_FORMAT, row + 1);
+    SetStatusPane(statusBar_, 1, text);
+}
+
+void MainWindow::FindPoint() {
+    if (!AskFindText(window_, findText_) || findText_[0] == '\0') return;
+    FindNextPoint();
+}
+
+void MainWindow::FindNextPoint() {
+    if (findText_[0] == '\0') {
+        FindPoint();
+        return;
+    }
+    // From the row the user is on: the focused one, else the first selected.
+    int from = static_cast<int>(
+        SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (from < 0)
+        from = static_cast<int>(
+            SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    int found = findNextPoint(document_, findText_, from);
+    if (found < 0) {
+        char message[kFindTextBytes + 64];
+        std::snprintf(message, sizeof message, MSG_NOT_FOUND_FORMAT, findText_);
+        ShowEditorMessage(message, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    ShowFoundRow(found);
+    SetFocus(mainList_.window);
+}
+
+void MainWindow::SortPoints(SortKey key) {
+    // The rows' selection and check marks travel with their points.
+    const UINT kept = LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK;
+    std::vector<UINT> states;
+    for (int row = 0; row < document_.count(); ++row) {
+        states.push_back(static_cast<UINT>(
+            SendMessageW(mainList_.window, LVM_GETITEMSTATE, static_cast<WPARAM>(row), kept)));
+    }
+    std::vector<int> previous;
+    if (!sortPoints(document_, key, sortDirection_.next(key), &previous)) return;
+    RefillMainList();
+    for (int row = 0; row < static_cast<int>(previous.size()); ++row) {
+        UINT state = states[static_cast<size_t>(previous[static_cast<size_t>(row)])];
+        // A row without a check-box state keeps the list's own (an empty box).
+        UINT mask = (state & LVIS_STATEIMAGEMASK) != 0 ? kept : (LVIS_SELECTED | LVIS_FOCUSED);
+        SetRowStates(mainList_.window, row, state, mask);
+    }
+    int focused = static_cast<int>(
+        SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0) SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(focused), FALSE);
+}
+
+void MainWindow::SelectDuplicates() {
+    std::vector<bool> marked;
+    int found = findDuplicates(document_, marked);
+    SetRowStates(mainList_.window, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    int first = -1;
+    for (int row = 0; row < static_cast<int>(marked.size()); ++row) {
+        if (!marked[static_cast<size_t>(row)]) continue;
+        SetRowStates(mainList_.window, row, LVIS_SELECTED, LVIS_SELECTED);
+        if (first < 0) first = row;
+    }
+    if (first >= 0) {
+        SetRowStates(mainList_.window, first, LVIS_FOCUSED, LVIS_FOCUSED);
+        SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(first), FALSE);
+        SetFocus(mainList_.window);
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, TEXT_DUPLICATES_FORMAT, found);
+    SetStatusPane(statusBar_, 1, text);
+}
