@@ -56,7 +56,7 @@ TEST(EditorE2eSearch, APlaceFoundInMapViewIsCapturedByTheEditor) {
     document.setLongitude(0, "139/45/10.0");
     document.setMarkNumber(0, "03");
     char path[MAX_PATH * 2] = {};
-    WideCharToMultiByte(932, 0, file.c_str(), -1, path, sizeof path - 1, nullptr, nullptr);
+    ASSERT_GE(wideToCp932Exact(file.c_str(), path, sizeof path), 0);
     ASSERT_GE(document.saveFile(path), 0);
 
     EditorProcess editor;
