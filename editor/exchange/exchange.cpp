@@ -9,6 +9,7 @@
 #include "message_notifier.h"
 #include "point_document.h"
 #include "qpf_format.h"
+#include "text_bytes.h"
 
 #include <cstdio>
 #include <cstring>
@@ -65,15 +66,7 @@ const char* exchangeFormatName(ExchangeFormat format) {
 }
 
 bool exchangeFormatFromPath(const char* path, ExchangeFormat& format) {
-    // The last path element, walked by characters: 0x5C can be a trail byte.
-    const char* element = path;
-    for (const char* p = path; *p != '\0'; ++p) {
-        if (isCp932LeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
-            ++p;
-        } else if (*p == '\\' || *p == '/') {
-            element = p + 1;
-        }
-    }
+    const char* element = lastPathElement(path);
     const char* dot = std::strrchr(element, '.');
     if (dot == nullptr || std::strlen(dot) > 8) return false;
     char extension[9];

@@ -219,15 +219,7 @@ int parseQpfByteWise(const char* bytes, size_t size, PointRecord* records, int c
 }
 
 bool hasQpfExtension(const char* path) {
-    // Walk by characters: 0x5C can be the trail byte of a double-byte character.
-    const char* element = path;
-    for (const char* p = path; *p != '\0'; ++p) {
-        if (isCp932LeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
-            ++p;
-        } else if (*p == '\\' || *p == '/') {
-            element = p + 1;
-        }
-    }
+    const char* element = lastPathElement(path);
     const char* dot = std::strrchr(element, '.');
     if (dot == nullptr || std::strlen(dot) != 4) return false;
     char extension[5];

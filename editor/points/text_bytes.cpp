@@ -37,6 +37,14 @@ size_t copyFieldValue(char* destination, const char* text, size_t limit) {
     return out;
 }
 
+const char* lastPathElement(const char* path) {
+    const char* element = path;
+    for (const char* p = path; *p != '\0'; p += charLength(p)) {
+        if (*p == '\\' || *p == '/' || (p == path + 1 && *p == ':')) element = p + 1;
+    }
+    return element;
+}
+
 void upperSingleByte(char* text) {
     for (char* p = text; *p != '\0'; p += charLength(p)) {
         if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');

@@ -9,6 +9,10 @@
 // "#" becomes the full-width "＃", TAB, CR and LF a blank.
 size_t copyFieldValue(char* destination, const char* text, size_t limit);
 
+// Where the last element of a path starts: after its last "\" or "/", or after the drive's
+// ":". Walks by characters, since 0x5C can be the trail byte of a double-byte character.
+const char* lastPathElement(const char* path);
+
 // Upper-cases single-byte letters in place; double-byte characters are left alone.
 void upperSingleByte(char* text);
 

@@ -11,16 +11,8 @@ namespace {
 char g_title[260];
 HWND g_owner = nullptr;
 
-// Walks by characters: 0x5C can be the trail byte of a double-byte character.
 void TitleFromModulePath(const char* path, char* out, size_t size) {
-    const char* name = path;
-    for (const char* p = path; *p != '\0'; ++p) {
-        if (isCp932LeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
-            ++p;
-        } else if (*p == '\\' || *p == '/' || *p == ':') {
-            name = p + 1;
-        }
-    }
+    const char* name = lastPathElement(path);
     size_t length = std::strlen(name);
     const char* dot = std::strrchr(name, '.');
     if (dot != nullptr) length = static_cast<size_t>(dot - name);

@@ -10,18 +10,9 @@ bool IsSeparator(char c) {
     return c == ',' || c == '\t' || c == '\n' || c == '"';
 }
 
-// Length of the path's folder part, walking by characters: 0x5C can be the trail byte of a
-// double-byte character.
+// Length of the path's folder part.
 size_t FolderLength(const char* path) {
-    size_t folder = 0;
-    for (size_t i = 0; path[i] != '\0'; ++i) {
-        if (isCp932LeadByte(static_cast<unsigned char>(path[i])) && path[i + 1] != '\0') {
-            ++i;
-        } else if (path[i] == '\\' || path[i] == '/' || (i == 1 && path[i] == ':')) {
-            folder = i + 1;
-        }
-    }
-    return folder;
+    return static_cast<size_t>(lastPathElement(path) - path);
 }
 
 void CopyPart(const char* text, size_t length, char* out, size_t size) {
