@@ -25,6 +25,10 @@ using FrameStepFn = int (*)(uint32_t wParam, intptr_t lParam, void* context);
 int sendTextFrame(const MapLinkMessages& messages, const char* text, SubCode terminator, FrameStepFn step,
                   void* context);
 
+// Windows only: posts that frame on WM_CARTOLINK to `window` (an HWND). Returns 0, or -1
+// when there is no window or a post failed.
+int postTextFrame(uintptr_t window, const MapLinkMessages& messages, const char* text, SubCode terminator);
+
 // The receiver's text buffer: cp932 bytes, zero-terminated.
 struct FrameText {
     char bytes[kMaxFrameTextBytes + 1] = {};

@@ -12,20 +12,6 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
-struct PostTarget {
-    HWND window;
-    UINT message;
-};
-
-int PostStep(uint32_t wParam, intptr_t lParam, void* context) {
-    auto* target = static_cast<PostTarget*>(context);
-    return PostMessageW(target->window, target->message, wParam, lParam) ? 0 : -1;
-}
-
-} // namespace
-
 MapLink::MapLink(MapLinkHost& host) : host_(host), dialog_(TEXT_PRODUCT_NAME) {
     copyInto(bridgeCommandLine, TEXT_BRIDGE_PROGRAM);
 }
@@ -43,10 +29,8 @@ void MapLink::Shutdown() {
 }
 
 int MapLink::SendFrame(SubCode terminator, const char* text) {
-    PostTarget target = {FindWindowW(nullptr, cp932ToWide(kBridgeWindowTitle).c_str()),
-                         messages_.WM_CARTOLINK};
-    if (target.window == nullptr) return -1;
-    return sendTextFrame(messages_, text, terminator, PostStep, &target);
+    HWND bridge = FindWindowW(nullptr, cp932ToWide(kBridgeWindowTitle).c_str());
+    return postTextFrame(reinterpret_cast<uintptr_t>(bridge), messages_, text, terminator);
 }
 
 void MapLink::StartBridge() {

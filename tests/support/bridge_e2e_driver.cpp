@@ -32,16 +32,6 @@ BOOL CALLBACK CollectChildText(HWND child, LPARAM context) {
     return TRUE;
 }
 
-struct FramePost {
-    HWND window;
-    UINT message;
-};
-
-int PostFrameStep(uint32_t wParam, intptr_t lParam, void* context) {
-    auto* post = static_cast<FramePost*>(context);
-    return PostMessageW(post->window, post->message, wParam, lParam) ? 0 : -1;
-}
-
 } // namespace
 
 
@@ -171,9 +161,8 @@ bool BridgeProcess::Running() const {
 }
 
 bool BridgeProcess::Send(const MapLinkMessages& messages, SubCode terminator, const char* text) {
-    FramePost post{FindWindowW(nullptr, L"Cartolink"), messages.WM_CARTOLINK};
-    if (post.window == nullptr) return false;
-    return sendTextFrame(messages, text, terminator, PostFrameStep, &post) == 0;
+    HWND bridge = FindWindowW(nullptr, L"Cartolink");
+    return postTextFrame(reinterpret_cast<uintptr_t>(bridge), messages, text, terminator) == 0;
 }
 
 bool BridgeProcess::Post(const MapLinkMessages& messages, WPARAM wParam, LPARAM lParam) {
