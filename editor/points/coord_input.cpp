@@ -218,12 +218,13 @@ bool readParts(const std::string& body, std::vector<Part>& parts) {
     return true;
 }
 
-// The value of a digit run, saturating far above any coordinate.
+// The value of a digit run, saturating far above any coordinate but low enough that its
+// tenths of a second still fit a 32-bit long (MinGW's).
 long wholeValue(const std::string& digits) {
     long value = 0;
     for (char c : digits) {
         value = value * 10 + (c - '0');
-        if (value > 100000000L) return 100000000L;
+        if (value > 10000L) return 10000L;
     }
     return value;
 }
@@ -389,7 +390,7 @@ CoordText coordTextOfTenths(long tenths) {
 
 long tenthsOfDegrees(double degrees) {
     if (!(degrees > 0.0)) return 0;
-    if (degrees > 1.0e6) degrees = 1.0e6;
+    if (degrees > 50000.0) degrees = 50000.0; // out of range either way; fits a 32-bit long
     return static_cast<long>(degrees * 36000.0 + 0.5);
 }
 
@@ -400,6 +401,8 @@ long long packedTenths(const char* coordText) {
     long long v = std::strtoll(packCoord(coordText ? coordText : "").text, nullptr, 10);
     bool negative = v < 0;
     if (negative) v = -v;
+    // Far beyond any coordinate, and small enough that the arithmetic below cannot overflow.
+    if (v > 1000000000000LL) v = 1000000000000LL;
     long long rest = v % 100000;
     long long tenths = v / 100000 * 36000 + rest / 1000 * 600 + rest % 1000;
     return negative ? -tenths : tenths;

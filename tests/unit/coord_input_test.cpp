@@ -88,6 +88,8 @@ TEST(CoordInput, RefusesWhatIsNotACoordinateOfItsAxis) {
         {"N139.5", kLon, "<invalid>"},
         {"90.0001", kLat, "<out-of-range>"},
         {"181", kLon, "<out-of-range>"},
+        {"119325", kLat, "<out-of-range>"},     // does not wrap around in a 32-bit long
+        {"4295000000", kLon, "<out-of-range>"},
         {"35/60/00", kLat, "<invalid>"},
         {"35/40/60", kLat, "<invalid>"},
         {"35.5/40", kLat, "<invalid>"},
@@ -141,6 +143,8 @@ TEST(CoordInput, RecordTextBecomesSevenDecimalsThatReadBackToTheSameTenth) {
     EXPECT_STREQ(decimalDegreesOf("139/46/00.0").text, "139.7666667");
     EXPECT_STREQ(decimalDegreesOf("035/40/50.5").text, "35.6806944");
     EXPECT_STREQ(decimalDegreesOf("180/00/00.0").text, "180.0000000");
+    // An absurd stored text gives an absurd but well-defined answer (no overflow).
+    EXPECT_STREQ(decimalDegreesOf("99999999999999/00/00.0").text, "10000000.0000000");
     EXPECT_STREQ(decimalDegreesOf("").text, "0.0000000");
     EXPECT_STREQ(decimalDegreesOf("35 40 50.5").text, "35.6806944"); // as QPF stores it
     EXPECT_DOUBLE_EQ(degreesOfCoordText("035/30/00.0"), 35.5);
