@@ -11,13 +11,13 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
 // Paths reach the core as cp932, like every text of the editor.
 std::string corePath(const std::string& utf8) {
     std::string cp932;
     return utf8ToCp932(utf8, cp932) ? cp932 : utf8;
 }
+
+namespace {
 
 bool parseInt(const std::string& text, int& value) {
     if (text.empty()) return false;

@@ -12,11 +12,6 @@
 
 namespace {
 
-std::string corePath(const std::string& utf8) {
-    std::string cp932;
-    return utf8ToCp932(utf8, cp932) ? cp932 : utf8;
-}
-
 void printReport(const ExchangeReport& report) {
     for (const std::string& line : report.lines) std::fprintf(stderr, "%s\n", cp932ToUtf8(line).c_str());
 }
