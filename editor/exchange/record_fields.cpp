@@ -1,5 +1,6 @@
 #include "record_fields.h"
 
+#include <vector>
 #include <cstring>
 
 #define FIELD(member, limit) {#member, offsetof(PointRecord, member), sizeof(PointRecord::member), limit}
@@ -69,10 +70,16 @@ std::string normalisedName(const std::string& text) {
 } // namespace
 
 int fieldOfName(const std::string& utf8Name, bool* ours) {
+    // The table's names folded once: every KML Data, GeoJSON property and CSV header asks.
+    static const std::vector<std::string> folded = [] {
+        std::vector<std::string> names;
+        for (int f = 0; f < kRecordFieldCount; ++f) names.push_back(normalisedName(kRecordFields[f].name));
+        return names;
+    }();
     std::string name = normalisedName(utf8Name);
     if (ours) *ours = true;
     for (int f = 0; f < kRecordFieldCount; ++f) {
-        if (normalisedName(kRecordFields[f].name) == name) return f;
+        if (folded[static_cast<size_t>(f)] == name) return f;
     }
     if (ours) *ours = false;
     for (const Alias& alias : kAliases) {
