@@ -67,15 +67,6 @@ int readGpx(const char* bytes, size_t size, const char* name, PointCollector& po
     return 0;
 }
 
-namespace {
-
-struct StringWriter : pugi::xml_writer {
-    std::string text;
-    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
-};
-
-} // namespace
-
 std::string writeGpx(const std::vector<ExportPoint>& points) {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
@@ -106,7 +97,5 @@ std::string writeGpx(const std::vector<ExportPoint>& points) {
             point.append_child(element.c_str()).text() = p.values[field].c_str();
         }
     }
-    StringWriter out;
-    document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    return out.text;
+    return savedXml(document);
 }

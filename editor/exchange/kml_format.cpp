@@ -112,15 +112,6 @@ int readKml(const char* bytes, size_t size, const char* name, PointCollector& po
     return readKmlDocument(document, name, points);
 }
 
-namespace {
-
-struct StringWriter : pugi::xml_writer {
-    std::string text;
-    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
-};
-
-} // namespace
-
 std::string writeKml(const std::vector<ExportPoint>& points) {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
@@ -143,7 +134,5 @@ std::string writeKml(const std::vector<ExportPoint>& points) {
         std::string coordinates = p.longitude + "," + p.latitude;
         placemark.append_child("Point").append_child("coordinates").text() = coordinates.c_str();
     }
-    StringWriter out;
-    document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    return out.text;
+    return savedXml(document);
 }

@@ -136,3 +136,18 @@ pugi::xml_node nextElement(const pugi::xml_node& node, const pugi::xml_node& roo
     }
     return pugi::xml_node();
 }
+
+namespace {
+
+struct StringWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
+};
+
+} // namespace
+
+std::string savedXml(const pugi::xml_document& document) {
+    StringWriter out;
+    document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    return out.text;
+}

@@ -17,6 +17,9 @@ bool isElement(const pugi::xml_node& node, const char* local);
 pugi::xml_node childElement(const pugi::xml_node& node, const char* local);
 // The text of the node's own text and CDATA children, joined, exactly as written.
 std::string textOf(const pugi::xml_node& node);
+
+// The document as UTF-8 text, indented by two blanks: how every written XML format is saved.
+std::string savedXml(const pugi::xml_document& document);
 // The namespace URI the element's prefix (or the default namespace) is bound to.
 std::string namespaceOf(const pugi::xml_node& element);
 
