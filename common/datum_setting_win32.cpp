@@ -1,5 +1,7 @@
 #include "datum_setting.h"
 
+#include "cp932_text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,11 +23,8 @@ Datum readDatumSetting() {
     RegCloseKey(key);
     if (status != ERROR_SUCCESS || type != REG_SZ) return Datum::Wgs84;
     text[bytes / sizeof(wchar_t)] = L'\0';
-    // The two names are ASCII.
-    std::string ascii;
-    for (const wchar_t* p = text; *p != L'\0'; ++p) ascii += *p < 0x80 ? static_cast<char>(*p) : '?';
     Datum datum = Datum::Wgs84;
-    return parseDatumName(ascii.c_str(), datum) ? datum : Datum::Wgs84;
+    return parseDatumName(wideToCp932Lossy(text).c_str(), datum) ? datum : Datum::Wgs84;
 }
 
 bool writeDatumSetting(Datum datum) {
@@ -33,9 +32,9 @@ bool writeDatumSetting(Datum datum) {
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return false;
-    const wchar_t* name = datum == Datum::Tokyo ? L"Tokyo" : L"WGS84";
-    DWORD bytes = static_cast<DWORD>((wcslen(name) + 1) * sizeof(wchar_t));
-    LONG status = RegSetValueExW(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(name), bytes);
+    std::wstring name = cp932ToWide(datumName(datum));
+    DWORD bytes = static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t));
+    LONG status = RegSetValueExW(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()), bytes);
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
 }
