@@ -136,11 +136,7 @@ int importPoints(const char* path, ExchangeFormat format, PointDocument& documen
     }
     if (format == ExchangeFormat::Qpf) {
         // A QPF file under another name, read as the core reads one.
-        std::unique_ptr<PointRecord[]> records(new PointRecord[kMaxPoints]());
-        int n = parseQpf(content.bytes.get(), content.size, records.get(), kMaxPoints);
-        document.clearAll();
-        for (int i = 0; i < n && document.insertBlank(i) == 1; ++i) document.replaceRecord(i, records[i]);
-        document.setModified(false);
+        document.takeQpfBytes(content.bytes.get(), content.size);
         return 0;
     }
     return readPoints(content.bytes.get(), content.size, path, format, document, options, report);

@@ -70,6 +70,8 @@ class PointDocument {
 
     // QPF files: 0 on success, -1 after the user was told why.
     int loadFile(const char* path);
+    // The points of QPF bytes already read (any file name), as loadFile takes them.
+    void takeQpfBytes(const char* bytes, size_t size);
     int saveFile(const char* path) const;
 
     // Replaces the file layer (tests).

@@ -94,7 +94,11 @@ int PointDocument::loadFile(const char* path) {
         reportFileError(error);
         return -1;
     }
-    count_ = parseQpf(content.bytes.get(), content.size, slots_.get(), kMaxPoints);
-    modified_ = false;
+    takeQpfBytes(content.bytes.get(), content.size);
     return 0;
+}
+
+void PointDocument::takeQpfBytes(const char* bytes, size_t size) {
+    count_ = parseQpf(bytes, size, slots_.get(), kMaxPoints);
+    modified_ = false;
 }
