@@ -1,6 +1,8 @@
 // Which format, and the way from a file to a document and back.
 #include "exchange.h"
 
+#include "exchange_text.h"
+
 #include "cp932_text.h"
 #include "exchange_limits.h"
 #include "exchange_messages.h"
@@ -69,17 +71,12 @@ bool exchangeFormatFromPath(const char* path, ExchangeFormat& format) {
     const char* element = lastPathElement(path);
     const char* dot = std::strrchr(element, '.');
     if (dot == nullptr || std::strlen(dot) > 8) return false;
-    char extension[9];
-    size_t n = 0;
-    for (const char* p = dot + 1; *p != '\0'; ++p) {
-        extension[n++] = (*p >= 'A' && *p <= 'Z') ? static_cast<char>(*p - 'A' + 'a') : *p;
-    }
-    extension[n] = '\0';
-    if (std::strcmp(extension, "json") == 0) {
+    std::string extension = asciiLower(dot + 1);
+    if (extension == "json") {
         format = ExchangeFormat::GeoJson;
         return true;
     }
-    return exchangeFormatFromName(extension, format);
+    return exchangeFormatFromName(extension.c_str(), format);
 }
 
 int readPoints(const char* bytes, size_t size, const char* name, ExchangeFormat format, PointDocument& document,

@@ -24,3 +24,10 @@ std::string exportedUtf8(const std::string& cp932, bool& undecodable) {
 std::string cp932FileAsUtf8(const char* bytes, size_t size) {
     return cp932ToUtf8(std::string(bytes, size));
 }
+
+std::string asciiLower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}

@@ -1,6 +1,7 @@
 // KMZ: a zip holding the KML (doc.kml at the root, else the first .kml entry) and perhaps
 // images. What it inflates to is bounded, whatever its headers claim.
 #include "exchange_limits.h"
+#include "exchange_text.h"
 #include "exchange_messages.h"
 #include "format_io.h"
 #include "message_notifier.h"
@@ -23,14 +24,7 @@ void tell(const char* format, const char* name) {
 
 bool endsWithKml(const char* name) {
     size_t n = std::strlen(name);
-    if (n < 4) return false;
-    char tail[5];
-    for (int i = 0; i < 4; ++i) {
-        char c = name[n - 4 + i];
-        tail[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    tail[4] = '\0';
-    return std::strcmp(tail, ".kml") == 0;
+    return n >= 4 && asciiLower(name + n - 4) == ".kml";
 }
 
 struct Inflated {

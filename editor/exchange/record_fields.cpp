@@ -1,5 +1,7 @@
 #include "record_fields.h"
 
+#include "exchange_text.h"
+
 #include <vector>
 #include <cstring>
 
@@ -60,11 +62,7 @@ std::string normalisedName(const std::string& text) {
     size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
     while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
-    std::string name = text.substr(b, e - b);
-    for (char& c : name) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return name;
+    return asciiLower(text.substr(b, e - b));
 }
 
 } // namespace

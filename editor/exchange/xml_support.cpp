@@ -18,13 +18,6 @@ void tell(const char* format, const char* name) {
     showMessage(message);
 }
 
-std::string lowered(std::string s) {
-    for (char& c : s) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return s;
-}
-
 // The encoding the XML declaration names, lower case; empty when there is none.
 std::string declaredEncoding(const char* bytes, size_t size) {
     size_t n = size < 512 ? size : 512;
@@ -38,7 +31,7 @@ std::string declaredEncoding(const char* bytes, size_t size) {
     if (quote == std::string::npos) return std::string();
     size_t close = head.find(head[quote], quote + 1);
     if (close == std::string::npos) return std::string();
-    return lowered(head.substr(quote + 1, close - quote - 1));
+    return asciiLower(head.substr(quote + 1, close - quote - 1));
 }
 
 bool isShiftJis(const std::string& encoding) {
