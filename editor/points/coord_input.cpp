@@ -394,24 +394,8 @@ long tenthsOfDegrees(double degrees) {
     return static_cast<long>(degrees * 36000.0 + 0.5);
 }
 
-namespace {
-
-// The tenths of an arc second that QPF stores for the text (negative when packCoord is).
-long long packedTenths(const char* coordText) {
-    long long v = std::strtoll(packCoord(coordText ? coordText : "").text, nullptr, 10);
-    bool negative = v < 0;
-    if (negative) v = -v;
-    // Far beyond any coordinate, and small enough that the arithmetic below cannot overflow.
-    if (v > 1000000000000LL) v = 1000000000000LL;
-    long long rest = v % 100000;
-    long long tenths = v / 100000 * 36000 + rest / 1000 * 600 + rest % 1000;
-    return negative ? -tenths : tenths;
-}
-
-} // namespace
-
 DecimalDegreesText decimalDegreesOf(const char* coordText) {
-    long long tenths = packedTenths(coordText);
+    long long tenths = tenthsOfCoordText(coordText);
     bool negative = tenths < 0;
     if (negative) tenths = -tenths;
     // degrees * 10^7 = tenths * 10^7 / 36000 = tenths * 2500 / 9, rounded halves up.
@@ -423,5 +407,5 @@ DecimalDegreesText decimalDegreesOf(const char* coordText) {
 }
 
 double degreesOfCoordText(const char* coordText) {
-    return static_cast<double>(packedTenths(coordText)) / 36000.0;
+    return static_cast<double>(tenthsOfCoordText(coordText)) / 36000.0;
 }

@@ -1,5 +1,7 @@
 #include "field_conversions.h"
 
+#include <cstdlib>
+
 #include "text_bytes.h"
 
 #include <climits>
@@ -213,4 +215,13 @@ long leadingDigits(const char* text) {
         if (value > INT_MAX) value = INT_MAX;
     }
     return static_cast<long>(value);
+}
+
+long long tenthsOfCoordText(const char* text) {
+    long long v = std::strtoll(packCoord(text != nullptr ? text : "").text, nullptr, 10);
+    // Small enough that the arithmetic below cannot overflow.
+    if (v > 1000000000000LL) v = 1000000000000LL;
+    if (v < -1000000000000LL) v = -1000000000000LL;
+    long long rest = v % 100000;
+    return v / 100000 * 36000 + rest / 1000 * 600 + rest % 1000;
 }

@@ -26,6 +26,9 @@ struct SplitDateTime {
 
 PackedCoord packCoord(const char* text);
 CoordText unpackCoord(long value);
+// The tenths of an arc second the file stores for a coordinate text (packCoord's value as
+// degrees, minutes and tenths), negative when packCoord is; clamped far beyond any coordinate.
+long long tenthsOfCoordText(const char* text);
 // unpackCoord straight into a record's coordinate buffer; returns the text's length.
 size_t writeCoordText(char (&out)[32], long value);
 CheckValue checkValue(const char* longitudeText, const char* latitudeText);

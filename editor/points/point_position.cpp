@@ -16,9 +16,7 @@ const double kPi = 3.14159265358979323846;
 
 bool coordTenths(const char* text, long long& tenths) {
     if (std::strpbrk(text, "0123456789") == nullptr) return false;
-    long long packed = std::strtoll(packCoord(text).text, nullptr, 10);
-    long long rest = packed % 100000;
-    tenths = packed / 100000 * 36000 + rest / 1000 * 600 + rest % 1000;
+    tenths = tenthsOfCoordText(text);
     return true;
 }
 
