@@ -296,10 +296,17 @@ bool PointEditDialog::ReadCoordBox(int k, const std::wstring& text, char (&out)[
         out[0] = '\0';
         return true;
     default:
-        ShowEditorMessage(axis == CoordAxis::Latitude ? MSG_LATITUDE_INVALID : MSG_LONGITUDE_INVALID);
-        FocusBox(k);
+        RefuseBox(k, axis == CoordAxis::Latitude ? MSG_LATITUDE_INVALID : MSG_LONGITUDE_INVALID);
         return false;
     }
+}
+
+// The box gets the focus before the message too: the dialog gives the focus back to the
+// control it had when the box took the activation, and that may happen after ours.
+void PointEditDialog::RefuseBox(int k, const char* message) {
+    FocusBox(k);
+    ShowEditorMessage(message);
+    FocusBox(k);
 }
 
 void PointEditDialog::FocusBox(int k) {
@@ -329,8 +336,7 @@ bool PointEditDialog::ReadTextBoxes() {
         if (wideToCp932(text, narrow))
             copyTruncated(read[k], narrow.c_str(), kEditTextSize - 1);
         else {
-            ShowEditorMessage(MSG_TEXT_NOT_STORABLE);
-            FocusBox(k);
+            RefuseBox(k, MSG_TEXT_NOT_STORABLE);
             return false;
         }
     }

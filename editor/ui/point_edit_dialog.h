@@ -68,6 +68,8 @@ class PointEditDialog {
     // The box's coordinate as the record's text; false (told, the box focused) when it is none.
     bool ReadCoordBox(int k, const std::wstring& text, char (&out)[kEditTextSize]);
     void FocusBox(int k);
+    // Says why the text of box k cannot be stored and puts the focus on it.
+    void RefuseBox(int k, const char* message);
 
     HWND window_ = nullptr;
     PointEditValues& values_;
