@@ -131,12 +131,12 @@ std::vector<EditorStandIn::Reply> EditorStandIn::Replies(const MapLinkMessages& 
     return replies;
 }
 
-BridgeProcess::~BridgeProcess() {
+BridgeUnderTest::~BridgeUnderTest() {
     if (Running()) Close();
     if (process_ != nullptr) CloseHandle(process_);
 }
 
-bool BridgeProcess::Start() {
+bool BridgeUnderTest::Start() {
     std::wstring program = BesideTests(L"Cartolink2.exe");
     std::wstring folder = BesideTests(L"");
     wchar_t commandLine[] = L"Cartolink2.exe";
@@ -156,20 +156,20 @@ bool BridgeProcess::Start() {
     return window_ != nullptr && owner == pid_;
 }
 
-bool BridgeProcess::Running() const {
+bool BridgeUnderTest::Running() const {
     return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-bool BridgeProcess::Send(const MapLinkMessages& messages, SubCode terminator, const char* text) {
+bool BridgeUnderTest::Send(const MapLinkMessages& messages, SubCode terminator, const char* text) {
     HWND bridge = FindWindowW(nullptr, L"Cartolink");
     return postTextFrame(reinterpret_cast<uintptr_t>(bridge), messages, text, terminator) == 0;
 }
 
-bool BridgeProcess::Post(const MapLinkMessages& messages, WPARAM wParam, LPARAM lParam) {
+bool BridgeUnderTest::Post(const MapLinkMessages& messages, WPARAM wParam, LPARAM lParam) {
     return PostMessageW(window_, messages.WM_CARTOLINK, wParam, lParam) != FALSE;
 }
 
-std::wstring BridgeProcess::Text1() const {
+std::wstring BridgeUnderTest::Text1() const {
     HWND text1 = FindWindowExW(window_, nullptr, L"Edit", nullptr);
     wchar_t text[2048] = {};
     DWORD_PTR copied = 0;
@@ -180,7 +180,7 @@ std::wstring BridgeProcess::Text1() const {
     return text;
 }
 
-int BridgeProcess::Close(DWORD timeoutMilliseconds) {
+int BridgeUnderTest::Close(DWORD timeoutMilliseconds) {
     if (process_ == nullptr) return -1;
     PostMessageW(window_, WM_CLOSE, 0, 0);
     int code = WaitForExit(timeoutMilliseconds);
@@ -188,7 +188,7 @@ int BridgeProcess::Close(DWORD timeoutMilliseconds) {
     return code;
 }
 
-int BridgeProcess::WaitForExit(DWORD timeoutMilliseconds) {
+int BridgeUnderTest::WaitForExit(DWORD timeoutMilliseconds) {
     if (process_ == nullptr) return -1;
     if (!WaitUntil([&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, timeoutMilliseconds))
         return -1;

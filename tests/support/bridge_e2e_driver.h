@@ -66,12 +66,12 @@ class EditorStandIn {
 };
 
 // Cartolink2.exe started as the editor starts it.
-class BridgeProcess {
+class BridgeUnderTest {
   public:
-    BridgeProcess() = default;
-    ~BridgeProcess();
-    BridgeProcess(const BridgeProcess&) = delete;
-    BridgeProcess& operator=(const BridgeProcess&) = delete;
+    BridgeUnderTest() = default;
+    ~BridgeUnderTest();
+    BridgeUnderTest(const BridgeUnderTest&) = delete;
+    BridgeUnderTest& operator=(const BridgeUnderTest&) = delete;
 
     // Starts the program, waits until it is idle and its window is there. Returns false on failure.
     bool Start();

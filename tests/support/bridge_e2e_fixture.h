@@ -51,5 +51,5 @@ class BridgeE2eTest : public ::testing::Test {
     MapLinkMessages messages;
     EditorStandIn editor;
     std::unique_ptr<CallRecord> record;
-    BridgeProcess bridge;
+    BridgeUnderTest bridge;
 };
