@@ -46,7 +46,8 @@ void MainWindow::InstallKeys() {
 }
 
 void MainWindow::RemoveKeys() {
-    RemovePropW(window_, kKeysProperty);
+    // A window whose initialisation never ran installed nothing.
+    if (RemovePropW(window_, kKeysProperty) == nullptr) return;
     if (--t_windows > 0) return;
     if (t_hook != nullptr) UnhookWindowsHookEx(t_hook);
     if (t_keys != nullptr) DestroyAcceleratorTable(t_keys);
