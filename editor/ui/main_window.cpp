@@ -161,12 +161,12 @@ BOOL MainWindow::OnInitDialog() {
     EnableWindow(latitudeBox_, FALSE);
     StylePointList(mainList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
     StylePointList(importList_.window, normalMarks_, smallMarks_, listBackground_, listText_);
-    // The history starts from the empty document, or from the file of the command line.
-    StartHistory();
     if (currentFilePath_[0] != '\0') {
         LoadCurrentFile();
         RefillMainList();
     }
+    // The history starts from the file of the command line, or from the empty document.
+    StartHistory();
     // The default focus goes to the 終了 button, first in tab order; the window is centred.
     CenterOnScreen();
     // The controls exist now. (The size notification sent while the window is created comes

@@ -73,8 +73,6 @@ class MainWindow : public MapLinkHost {
     // the selection (the points the step put back) and the status line follow.
     void Undo();
     void Redo();
-    bool CanUndo() const { return history_.canUndo(); }
-    bool CanRedo() const { return history_.canRedo(); }
 
     // Find, sorting and duplicates (main_window_tools.cpp).
     // Asks for a text and selects the next point whose name, reading or phone holds it.

@@ -49,11 +49,7 @@ void MainWindow::AcceptPath(const char* path) {
 // A file that could not be read must not become the target of a later Save: the old points
 // would be written over it.
 void MainWindow::LoadCurrentFile() {
-    if (document_.loadFile(currentFilePath_) != 0) {
-        saveTargetPath_[0] = '\0';
-        return;
-    }
-    StartHistory();
+    if (document_.loadFile(currentFilePath_) != 0) saveTargetPath_[0] = '\0';
 }
 
 void MainWindow::FindBridgeProgram() {
