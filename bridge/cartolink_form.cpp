@@ -65,7 +65,6 @@ int CartolinkForm::Form_Load() {
     previous_ = SubClass_Install(window_);
     if (previous_ == nullptr) return -1;
     host_.Attach(window_, GetDlgItem(window_, kText1Id));
-    strcpy(state_.identifier, kDefaultIdentifier);
     host_.ShowIdentifier(state_.identifier);
     SetTimer(window_, kTimer1Id, kTimer1Interval, nullptr);
     return 0;

@@ -29,7 +29,7 @@ void Win32BridgeHost::ShowWarning(const char* text, const char* title) {
 }
 
 void Win32BridgeHost::ShowIdentifier(const char* identifier) {
-    if (text1_ != nullptr) SetWindowTextW(text1_, cp932ToWide(identifier).c_str());
+    if (text1_ != nullptr) SetWindowTextCp932(text1_, identifier);
 }
 
 std::unique_ptr<MapAutomation> Win32BridgeHost::GetMapObject(const char* identifier) {

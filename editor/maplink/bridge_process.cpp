@@ -16,6 +16,7 @@ void BridgeProcess::ReleaseHandles() {
 
 bool BridgeProcess::Start(const char* commandLine, DWORD idleTimeout) {
     ReleaseHandles();
+    running_ = true;
     std::wstring line = cp932ToWide(commandLine);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

@@ -27,7 +27,6 @@ class BridgeProcess {
     const PROCESS_INFORMATION& process() const { return process_; }
     // Whether a start was made (successful or not) since the editor started.
     bool running() const { return running_; }
-    void setRunning() { running_ = true; }
 
     DWORD closeTimeout = 10000;
 

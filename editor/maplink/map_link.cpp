@@ -38,7 +38,6 @@ void MapLink::StartBridge() {
     bridge_.Start(bridgeCommandLine, bridgeIdleTimeout);
     SendFrame(SUB_SET_LAYER, TEXT_MAP_LAYER);
     bridge_.setWindow(FindWindowW(nullptr, cp932ToWide(kBridgeWindowTitle).c_str()));
-    bridge_.setRunning();
     // Never chosen (a fresh install): MapView, which is always there. A stored choice is sent as
     // it is, and nothing is stored here.
     SendFrame(SUB_OBJECT_NAME, storedMapObject_[0] != '\0' ? storedMapObject_ : OwnMapObject());

@@ -12,8 +12,7 @@ void MainWindow::RefillMainList() {
     SendMessageW(mainList_.window, LVM_DELETEALLITEMS, 0, 0);
     for (int i = 0; i < kMaxPoints; ++i) {
         if (!document_.isUsed(i)) continue;
-        ReadRowTexts(document_, i, scratchRow_);
-        InsertPointRow(i, scratchRow_);
+        InsertDocumentRow(i);
     }
     UpdateStatusLine();
     UpdateWindow(mainList_.window);

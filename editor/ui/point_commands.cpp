@@ -68,8 +68,7 @@ void MainWindow::AddPoint() {
     int i = first < 0 ? 0 : first;
     MarkIconSource icons = [this](int index) { return GetMarkIcon(index); };
     if (EditPoint(window_, document_, icons, true, i) == IDOK) {
-        ReadRowTexts(document_, i, scratchRow_);
-        InsertPointRow(i, scratchRow_);
+        InsertDocumentRow(i);
         // Only the last selected row stays selected; with none selected, the new one is.
         int last = i;
         for (int row = NextSelectedRow(mainList_.window, -1); row >= 0;
@@ -116,8 +115,7 @@ void MainWindow::TransferImportedPoints(int targetRow) {
         CopyImportedPoint(source, n, document_, target);
         // The row shows the copy as stored (its name cut to the editor's limit), so the row
         // and the point agree.
-        ReadRowTexts(document_, target, scratchRow_);
-        InsertPointRow(target, scratchRow_);
+        InsertDocumentRow(target);
     }
     UpdateStatusLine();
     if (full) ShowTooManyPoints();
