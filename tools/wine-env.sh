@@ -104,8 +104,7 @@ tenmark_stop_wine() {
 
 # True when the prefix holds the settings of tools/wine-prefix.reg as they are now.
 tenmark_settings_current() {
-  [ "$(cat "$WINEPREFIX/.tenmark-settings" 2>/dev/null)" = \
-    "$(sha256sum "$tenmark_root/tools/wine-prefix.reg" | cut -d' ' -f1)" ]
+  [ "$(cat "$WINEPREFIX/.tenmark-settings" 2>/dev/null)" = "$("$tenmark_root/tools/wine-prefix.sh" --stamp)" ]
 }
 
 tenmark_ensure_prefix() {

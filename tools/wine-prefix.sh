@@ -3,10 +3,15 @@
 # (tools/wine-prefix.reg). Call through tools/wine-env.sh.
 #   tools/wine-prefix.sh             make the prefix afresh
 #   tools/wine-prefix.sh --settings  apply the settings to the prefix as it is
+#   tools/wine-prefix.sh --stamp     print the fingerprint of the settings as they are now
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-: "${WINEPREFIX:?}"
 reg="$here/wine-prefix.reg"
+if [ "${1:-}" = --stamp ]; then
+  sha256sum "$reg" | cut -d' ' -f1
+  exit 0
+fi
+: "${WINEPREFIX:?}"
 export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8
 
 # The fingerprint of the settings a prefix holds, kept in the prefix: a changed .reg file is
@@ -46,6 +51,7 @@ rm -rf "$WINEPREFIX"
 # Japanese locale while the prefix is made, or its fonts and code pages come out wrong.
 wine wineboot -i </dev/null >/dev/null 2>&1
 wineserver -w
+# The prefix is made: a failed import below only has its settings applied again next time.
+touch "$WINEPREFIX/.tenmark-ready"
 apply_settings
 wineserver -w
-touch "$WINEPREFIX/.tenmark-ready"
