@@ -89,10 +89,6 @@ HttpResult FromError(DWORD error, std::chrono::steady_clock::time_point start, u
 
 } // namespace
 
-const wchar_t* HttpUserAgent() {
-    return kUserAgent;
-}
-
 bool LoopbackOnly() {
     static const bool only = [] {
         wchar_t value[8] = L"";
@@ -134,6 +130,11 @@ HttpResult HttpGet(const std::string& urlUtf8, const HttpLimits& limits, HttpAns
                                       WINHTTP_DEFAULT_ACCEPT_TYPES,
                                       parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
     if (request.get() == nullptr) return FromError(GetLastError(), start, limits.timeoutMs);
+    if (LoopbackOnly()) {
+        // A redirect would reach a host the check above never saw.
+        DWORD never = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+        WinHttpSetOption(request.get(), WINHTTP_OPTION_REDIRECT_POLICY, &never, sizeof never);
+    }
     // On the request itself: a session's time-outs alone were seen not to end an unanswered
     // request under Wine.
     const int timeout = static_cast<int>(limits.timeoutMs);

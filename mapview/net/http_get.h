@@ -34,9 +34,6 @@ struct HttpLimits {
 // Thread-safe; blocks the calling thread (never call it on the window's thread).
 HttpResult HttpGet(const std::string& urlUtf8, const HttpLimits& limits, HttpAnswer* answer);
 
-// "MapView/<version> (Tenmark)".
-const wchar_t* HttpUserAgent();
-
 // True when TENMARK_MAPVIEW_LOOPBACK_ONLY=1 was in the environment at start: then only
 // 127.0.0.1, ::1 and localhost are ever asked (the tests set it, so nothing leaves the machine).
 bool LoopbackOnly();
