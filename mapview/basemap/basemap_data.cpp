@@ -86,14 +86,6 @@ bool ReadRing(Reader& r, uint64_t* pointsLeft, BaseRing* ring) {
 
 } // namespace
 
-size_t BaseMap::pointCount() const {
-    size_t n = 0;
-    for (const auto& detail : details) {
-        for (const BaseRing& ring : detail)
-            n += ring.points.size();
-    }
-    return n;
-}
 
 int ReadBaseMap(const std::string& bytes, BaseMap* map) {
     *map = BaseMap();

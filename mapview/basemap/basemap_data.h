@@ -20,7 +20,6 @@ struct BaseRing {
 struct BaseMap {
     double west = 0, south = 0, east = 0, north = 0; // degrees: the region the data covers
     std::vector<std::vector<BaseRing>> details;      // coarsest first
-    size_t pointCount() const;
 };
 
 // Reads the file's bytes; -1 (and an empty map) when they are not a base map.

@@ -18,7 +18,7 @@ constexpr wchar_t kBaseMapFile[] = L"japan_basemap.bin";
 // Edge bits of a clipped vertex: which window edge (or which edge of the data's region) it
 // lies on. A segment between two vertices sharing a bit runs along that edge: filled, never
 // drawn as shore.
-enum : unsigned { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8, kRegion = 0xF0 };
+enum : unsigned { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
 
 struct Vertex {
     double x, y;
