@@ -1,5 +1,7 @@
 #include "search_box.h"
 
+#include "window_text.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -66,11 +68,7 @@ void SearchBox::layout(int mapWidth) {
 }
 
 std::wstring SearchBox::text() const {
-    const int n = GetWindowTextLengthW(edit_);
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    const int got = GetWindowTextW(edit_, &text[0], n + 1);
-    text.resize(static_cast<size_t>(std::max(0, got)));
-    return text;
+    return GetWindowWide(edit_);
 }
 
 void SearchBox::showPlaces(const std::vector<FoundPlace>& places) {

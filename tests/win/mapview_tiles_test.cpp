@@ -73,15 +73,6 @@ std::vector<Seen> Under(const std::vector<Seen>& log, const std::string& prefix)
     return found;
 }
 
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        Pump(50);
-    }
-    return true;
-}
-
 // MapView's settings for one test, removed again afterwards.
 class Settings {
   public:
