@@ -62,7 +62,14 @@ int MapWindow::create(const wchar_t* title, int showCommand) {
     buildMenu();
     window_ = CreateWindowExW(0, className.c_str(), title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                               CW_USEDEFAULT, CW_USEDEFAULT, 720, 560, nullptr, menu_, wc.hInstance, this);
-    if (window_ == nullptr) return -1;
+    if (window_ == nullptr) {
+        // Nothing owns the menu and the font yet.
+        DestroyMenu(menu_);
+        DeleteObject(font_);
+        menu_ = nullptr;
+        font_ = nullptr;
+        return -1;
+    }
     searchBox_.create(window_, font_, kIdSearchEdit, kIdSearchList, kMsgSearchEnter);
     search_.start(window_, kMsgSearchDone);
     startTiles();
