@@ -104,6 +104,7 @@ class MapWindow {
     SearchClient search_;
     SearchBox searchBox_;
     std::string searchMessage_; // cp932
+    std::string searchQuery_;   // cp932: what the running search asked for
 
     // A press of the left button: a click until it leaves the drag rectangle, then a drag.
     bool pressed_ = false;

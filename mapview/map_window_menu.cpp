@@ -167,7 +167,8 @@ void MapWindow::OnSearchEnter() {
         return;
     }
     search_.request(url);
-    searchMessage_ = Format(kFmtSearching, wideToCp932Lossy(text));
+    searchQuery_ = wideToCp932Lossy(text);
+    searchMessage_ = Format(kFmtSearching, searchQuery_);
     CallLogWrite(model_.family(), "@Search", {"asked", wideToUtf8(text)});
     refresh();
 }
@@ -175,7 +176,6 @@ void MapWindow::OnSearchEnter() {
 LRESULT MapWindow::OnSearchDone() {
     SearchOutcome outcome;
     if (!search_.take(&outcome)) return 0;
-    const std::string query = wideToCp932Lossy(searchBox_.text());
     std::string record;
     // Only a found place changes the map; every other answer is told and changes nothing.
     if (outcome.http == HttpResult::TooLarge) {
@@ -190,7 +190,8 @@ LRESULT MapWindow::OnSearchDone() {
         searchMessage_ = line;
         record = "status:" + std::to_string(outcome.status);
     } else if (outcome.kind == AnswerKind::Empty) {
-        searchMessage_ = Format(kFmtSearchEmpty, query);
+        // What was sent: the box may have been changed while the answer was on its way.
+        searchMessage_ = Format(kFmtSearchEmpty, searchQuery_);
         record = "empty";
     } else if (outcome.kind == AnswerKind::Malformed) {
         searchMessage_ = kMsgSearchMalformed;
