@@ -117,3 +117,10 @@ void StylePointList(HWND list, HIMAGELIST normalMarks, HIMAGELIST smallMarks, CO
         SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
     }
 }
+
+void SetListRowState(HWND list, int row, UINT state, UINT mask) {
+    LVITEMW item = {};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}

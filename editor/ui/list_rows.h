@@ -36,6 +36,8 @@ int InsertListRow(HWND list, int row, const RowTexts& texts);
 
 // Rewrites the six columns and the image of an existing row.
 void SetListRow(HWND list, int row, const RowTexts& texts);
+// Sets the `mask` bits of row `row`'s state (every row for -1) to those of `state`.
+void SetListRowState(HWND list, int row, UINT state, UINT mask);
 
 // A cell's text (empty when the row or column does not exist), as UTF-16 or as cp932.
 std::wstring ListCellText(HWND list, int row, int column);

@@ -202,6 +202,8 @@ class MainWindow : public MapLinkHost {
     void AppendMapMenuItems();
     void LoadMarkIcons();
     void CenterOnScreen();
+    // Text of status pane `pane` (cp932); the first pane has no border.
+    void SetStatusPane(int pane, const char* text) const;
     // Asks for a file name and saves there; -1 when no name was chosen or the save failed.
     int SaveUnderChosenName(FileDialogKind kind);
     // saveFile; on success the document is unmodified and this is the history's saved state.

@@ -77,11 +77,6 @@ void MainWindow::ShowHistoryStep(const HistoryRange& range) {
         return;
     }
     ShowFoundRow(range.first);
-    LVITEMW item = {};
-    item.stateMask = LVIS_SELECTED;
-    item.state = LVIS_SELECTED;
-    for (int row = range.first + 1; row < range.first + range.count && row < count; ++row) {
-        SendMessageW(mainList_.window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
-    }
+    for (int row = range.first + 1; row < range.first + range.count && row < count; ++row)
+        SetListRowState(mainList_.window, row, LVIS_SELECTED, LVIS_SELECTED);
 }

@@ -11,31 +11,15 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-void SetRowStates(HWND list, int row, UINT state, UINT mask) {
-    LVITEMW item = {};
-    item.stateMask = mask;
-    item.state = state;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-void SetStatusPane(HWND statusBar, int pane, const char* text) {
-    SendMessageW(statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane),
-                 reinterpret_cast<LPARAM>(cp932ToWide(text).c_str()));
-}
-
-} // namespace
-
 void MainWindow::ShowFoundRow(int row) {
-    SetRowStates(mainList_.window, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    SetListRowState(mainList_.window, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     SelectRow(row);
     SendMessageW(mainList_.window, LVM_SETSELECTIONMARK, 0, row);
     SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     EnableWindow(GetDlgItem(window_, IDC_SHOW_ON_MAP), TRUE);
     char text[32];
     std::snprintf(text, sizeof text, TEXT_ROW_NUMBER_FORMAT, row + 1);
-    SetStatusPane(statusBar_, 1, text);
+    SetStatusPane(1, text);
 }
 
 void MainWindow::FindPoint() {
@@ -80,7 +64,7 @@ void MainWindow::SortPoints(SortKey key) {
         UINT state = states[static_cast<size_t>(previous[static_cast<size_t>(row)])];
         // A row without a check-box state keeps the list's own (an empty box).
         UINT mask = (state & LVIS_STATEIMAGEMASK) != 0 ? kept : (LVIS_SELECTED | LVIS_FOCUSED);
-        SetRowStates(mainList_.window, row, state, mask);
+        SetListRowState(mainList_.window, row, state, mask);
     }
     int focused = static_cast<int>(
         SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
@@ -90,19 +74,19 @@ void MainWindow::SortPoints(SortKey key) {
 void MainWindow::SelectDuplicates() {
     std::vector<bool> marked;
     int found = findDuplicates(document_, marked);
-    SetRowStates(mainList_.window, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    SetListRowState(mainList_.window, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     int first = -1;
     for (int row = 0; row < static_cast<int>(marked.size()); ++row) {
         if (!marked[static_cast<size_t>(row)]) continue;
-        SetRowStates(mainList_.window, row, LVIS_SELECTED, LVIS_SELECTED);
+        SetListRowState(mainList_.window, row, LVIS_SELECTED, LVIS_SELECTED);
         if (first < 0) first = row;
     }
     if (first >= 0) {
-        SetRowStates(mainList_.window, first, LVIS_FOCUSED, LVIS_FOCUSED);
+        SetListRowState(mainList_.window, first, LVIS_FOCUSED, LVIS_FOCUSED);
         SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(first), FALSE);
         SetFocus(mainList_.window);
     }
     char text[64];
     std::snprintf(text, sizeof text, TEXT_DUPLICATES_FORMAT, found);
-    SetStatusPane(statusBar_, 1, text);
+    SetStatusPane(1, text);
 }

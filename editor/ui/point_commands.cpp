@@ -14,13 +14,6 @@ int NextSelectedRow(HWND list, int after) {
     return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
 }
 
-void SetRowState(HWND list, int row, UINT state, UINT mask) {
-    LVITEMW item = {};
-    item.stateMask = mask;
-    item.state = state;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
 void RepaintNow(HWND list) {
     InvalidateRect(list, nullptr, TRUE);
     UpdateWindow(list);
@@ -73,10 +66,10 @@ void MainWindow::AddPoint() {
         int last = i;
         for (int row = NextSelectedRow(mainList_.window, -1); row >= 0;
              row = NextSelectedRow(mainList_.window, row)) {
-            SetRowState(mainList_.window, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+            SetListRowState(mainList_.window, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
             last = row;
         }
-        SetRowState(mainList_.window, last, LVIS_SELECTED, LVIS_SELECTED);
+        SetListRowState(mainList_.window, last, LVIS_SELECTED, LVIS_SELECTED);
         SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(last), FALSE);
         UpdateStatusLine();
     }

@@ -15,12 +15,6 @@ constexpr int kPaneWidth = 100;
 // The height rule below needs at least this much to show a line of text.
 constexpr int kLeastStatusHeight = 12;
 
-void SetPane(HWND statusBar_, int pane, const char* text) {
-    std::wstring wide = cp932ToWide(text);
-    WPARAM flags = pane == 0 ? SBT_NOBORDERS : 0;
-    SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(pane) | flags,
-                 reinterpret_cast<LPARAM>(wide.c_str()));
-}
 
 } // namespace
 
@@ -44,7 +38,7 @@ void MainWindow::CreateStatusBar() {
     MoveWindow(statusBar_, 0, client.bottom - height, client.right, height, TRUE);
     SetStatusPanes();
     for (int pane = 0; pane < 3; ++pane)
-        SetPane(statusBar_, pane, "");
+        SetStatusPane(pane, "");
 }
 
 void MainWindow::SetStatusPanes() const {
@@ -65,9 +59,16 @@ void MainWindow::PlaceStatusBar() {
 }
 
 void MainWindow::UpdateStatusLine() {
-    SetPane(statusBar_, 0, currentFilePath_);
-    SetPane(statusBar_, 1, "");
+    SetStatusPane(0, currentFilePath_);
+    SetStatusPane(1, "");
     char count[64];
     std::snprintf(count, sizeof count, TEXT_POINT_COUNT_FORMAT, document_.count());
-    SetPane(statusBar_, 2, count);
+    SetStatusPane(2, count);
+}
+
+void MainWindow::SetStatusPane(int pane, const char* text) const {
+    std::wstring wide = cp932ToWide(text);
+    WPARAM flags = pane == 0 ? SBT_NOBORDERS : 0;
+    SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(pane) | flags,
+                 reinterpret_cast<LPARAM>(wide.c_str()));
 }
