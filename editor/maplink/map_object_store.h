@@ -19,8 +19,8 @@ constexpr int kMaxMapObjects = 15;
 
 class MapObjectStore {
   public:
-    // HKEY_LOCAL_MACHINE\SOFTWARE\Vorn\<productName>, with HKEY_CURRENT_USER\Software\Vorn\
-    // <productName> read first and written when the machine key cannot be (cp932 name).
+    // HKEY_LOCAL_MACHINE\SOFTWARE\Vorn\<productName>, with the same path under
+    // HKEY_CURRENT_USER read first and written when the machine key cannot be (cp932 name).
     explicit MapObjectStore(const char* productName);
     // One place only (tests). With an empty subkey `root` itself is the key and is used as
     // it was opened: a read-only handle makes every write fail as for a standard user.

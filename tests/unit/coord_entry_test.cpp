@@ -31,7 +31,9 @@ TEST(CoordEntry, TakesEveryCommonFormWithinJapanAndRefusesTheRest) {
     for (const Case& c : cases) {
         CoordText out{};
         EXPECT_EQ(readCoordEntry(c.typed, c.axis, out), c.result) << c.typed;
-        if (c.result == CoordEntry::Ok) EXPECT_STREQ(out.text, c.stored) << c.typed;
+        if (c.result == CoordEntry::Ok) {
+            EXPECT_STREQ(out.text, c.stored) << c.typed;
+        }
     }
 }
 

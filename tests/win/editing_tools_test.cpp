@@ -154,7 +154,9 @@ TEST_F(EditorToolsTest, EveryKindOfChangeIsUndoneAndRedoneWithListSelectionAndSt
         Command(IDM_EDIT_UNDO);
         EXPECT_EQ(Points(), states[k - 1]) << "undo of step " << k;
         EXPECT_EQ(CountPane(), "地点登録数  " + std::to_string(states[k - 1].size())) << k;
-        if (k == 3) EXPECT_EQ(Selected(), std::vector<int>{2}) << "the deleted point comes back selected";
+        if (k == 3) {
+            EXPECT_EQ(Selected(), std::vector<int>{2}) << "the deleted point comes back selected";
+        }
     }
     EXPECT_FALSE(main().document().isModified()) << "back at the file as read";
     for (int i = 0; i < 4; ++i)
