@@ -53,14 +53,14 @@ TEST_F(BridgeE2eTest, ACloseWhileTheErrorBoxIsUpEndsTheBridgeAtOnce) {
 // Mapple is always created by its fixed identifier: with nothing registered under it the
 // bridge says so in its own words and places nothing.
 TEST_F(BridgeE2eTest, UnregisteredMappleShowsItsOwnErrorBox) {
-    ASSERT_EQ(0, RunMapView(L"/UnregServer"));
+    ASSERT_EQ(0, mapview_test::RunMapView(L"/UnregServer", nullptr, 60000));
     OpenMap("Mapple.Document");
     HWND box = nullptr;
     bool shown = WaitUntil([&] { return (box = FindWindowW(nullptr, kErrorTitle)) != nullptr; }, 15000);
     std::vector<std::wstring> texts = shown ? ChildTexts(box) : std::vector<std::wstring>{};
     if (shown) PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     // Registered again before anything can fail, for the tests that follow.
-    EXPECT_EQ(0, RunMapView(std::wstring(L"/RegServer ") + kBuiltInIdentifiers));
+    EXPECT_EQ(0, mapview_test::RegisterBuiltIns(60000));
     ASSERT_TRUE(shown);
     EXPECT_TRUE(Contains(texts, L"Mapple.Document\u304C\u958B\u3051\u307E\u305B\u3093")); // が開けません
     ASSERT_TRUE(WaitUntil([&] { return FindWindowW(nullptr, kErrorTitle) == nullptr; }, 10000));

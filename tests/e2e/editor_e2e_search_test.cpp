@@ -39,7 +39,7 @@ TEST(EditorE2eSearch, APlaceFoundInMapViewIsCapturedByTheEditor) {
     const char* port = std::getenv("TENMARK_TILE_SERVER_B");
     if (port == nullptr) GTEST_SKIP() << "run through tests/win/tile_server/with_tile_servers.sh";
     const std::string server = std::string("http://127.0.0.1:") + port;
-    ASSERT_EQ(0, RunMapView(std::wstring(L"/RegServer ") + kBuiltInIdentifiers));
+    ASSERT_EQ(0, mapview_test::RegisterBuiltIns(60000));
     const wchar_t* mapViewKey = L"Software\\Vorn\\MapView";
     SetValue(HKEY_CURRENT_USER, mapViewKey, L"SearchUrl", ::utf8ToWide(server + "/search/ok?q={q}"));
     SetValue(HKEY_CURRENT_USER, mapViewKey, L"TileUrl", ::utf8ToWide(server + "/tiles/{z}/{x}/{y}.png"));

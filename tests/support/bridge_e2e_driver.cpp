@@ -36,30 +36,7 @@ BOOL CALLBACK CollectChildText(HWND child, LPARAM context) {
 
 
 std::wstring BesideTests(const wchar_t* file) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.resize(folder.find_last_of(L"\\/") + 1);
-    return folder + file;
-}
-
-const wchar_t kBuiltInIdentifiers[] = L"ProAtlasW.Map ProAtlasW2.Map ProAtlasW3.Map ProAtlasSV.Map Mapple.Document";
-
-int RunMapView(const std::wstring& arguments) {
-    std::wstring program = BesideTests(L"MapView.exe");
-    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info))
-        return -1;
-    CloseHandle(info.hThread);
-    DWORD waited = WaitForSingleObject(info.hProcess, 60000);
-    DWORD code = 1;
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hProcess);
-    return waited == WAIT_OBJECT_0 ? static_cast<int>(code) : -1;
+    return mapview_test::BinDir() + L"\\" + file;
 }
 
 bool WaitForProcessEnd(DWORD pid, DWORD timeoutMilliseconds) {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "mapview_test_support.h"
 #include "message_pump.h"
 
 #include <functional>
@@ -18,13 +19,6 @@ std::wstring BesideTests(const wchar_t* file);
 
 // Waits for a process to end; returns false when it is still running after the time.
 bool WaitForProcessEnd(DWORD pid, DWORD timeoutMilliseconds);
-
-// Runs MapView.exe (beside the tests) with the arguments and waits for it; returns its exit
-// code, or -1 when it did not start or end.
-int RunMapView(const std::wstring& arguments);
-
-// The identifiers the tests register MapView under, besides its own.
-extern const wchar_t kBuiltInIdentifiers[];
 
 // The texts of a window's children (a message box's message among them).
 std::vector<std::wstring> ChildTexts(HWND window);

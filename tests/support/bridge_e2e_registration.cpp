@@ -9,7 +9,7 @@ namespace {
 class MapViewRegistration : public ::testing::Environment {
   public:
     void SetUp() override {
-        ASSERT_EQ(0, RunMapView(std::wstring(L"/RegServer ") + kBuiltInIdentifiers))
+        ASSERT_EQ(0, mapview_test::RegisterBuiltIns(60000))
             << "MapView.exe /RegServer failed (is it beside the tests?)";
     }
 };

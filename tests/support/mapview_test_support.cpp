@@ -57,11 +57,11 @@ int RunMapView(const std::wstring& arguments, std::string* output, DWORD timeout
     return static_cast<int>(code);
 }
 
-int RegisterBuiltIns() {
+int RegisterBuiltIns(DWORD timeoutMs) {
     std::wstring args = L"/RegServer";
     for (const wchar_t* id : kBuiltInIds)
         args += std::wstring(L" ") + id;
-    return RunMapView(args);
+    return RunMapView(args, nullptr, timeoutMs);
 }
 
 Arg::Arg() {

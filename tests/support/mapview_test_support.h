@@ -21,7 +21,7 @@ int RunMapView(const std::wstring& arguments, std::string* output = nullptr, DWO
 
 // The identifiers the test prefix registers, as the bridge's tests expect them.
 extern const wchar_t* const kBuiltInIds[5];
-int RegisterBuiltIns();
+int RegisterBuiltIns(DWORD timeoutMs = 30000);
 
 // A VARIANT built for one call: the caller keeps the storage the references point at.
 class Arg {
