@@ -245,6 +245,13 @@ TileLoader::~TileLoader() {
             threads_[i].detach();
         }
     }
+    // Tiles stored since the window's last flush reach the index too.
+    std::shared_ptr<TileDiskCache> cache;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        cache = shared_->cache;
+    }
+    if (cache != nullptr) cache->flush();
 }
 
 void TileLoader::start(HWND notify, UINT message) {
