@@ -69,9 +69,7 @@ int readGpx(const char* bytes, size_t size, const char* name, PointCollector& po
 
 std::string writeGpx(const std::vector<ExportPoint>& points) {
     pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
+    addXmlDeclaration(document);
     pugi::xml_node gpx = document.append_child("gpx");
     gpx.append_attribute("version") = "1.1";
     gpx.append_attribute("creator") = "Tenmark";

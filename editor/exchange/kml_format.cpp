@@ -114,9 +114,7 @@ int readKml(const char* bytes, size_t size, const char* name, PointCollector& po
 
 std::string writeKml(const std::vector<ExportPoint>& points) {
     pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
+    addXmlDeclaration(document);
     pugi::xml_node kml = document.append_child("kml");
     kml.append_attribute("xmlns") = "http://www.opengis.net/kml/2.2";
     pugi::xml_node folder = kml.append_child("Document").append_child("Folder");

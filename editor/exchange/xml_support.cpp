@@ -144,3 +144,9 @@ std::string savedXml(const pugi::xml_document& document) {
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
     return out.text;
 }
+
+void addXmlDeclaration(pugi::xml_document& document) {
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+}

@@ -18,6 +18,9 @@ pugi::xml_node childElement(const pugi::xml_node& node, const char* local);
 // The text of the node's own text and CDATA children, joined, exactly as written.
 std::string textOf(const pugi::xml_node& node);
 
+// Starts a document to write with its declaration (XML 1.0, UTF-8).
+void addXmlDeclaration(pugi::xml_document& document);
+
 // The document as UTF-8 text, indented by two blanks: how every written XML format is saved.
 std::string savedXml(const pugi::xml_document& document);
 // The namespace URI the element's prefix (or the default namespace) is bound to.
