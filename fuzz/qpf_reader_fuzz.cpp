@@ -20,7 +20,7 @@ class MemoryFiles : public FileSystem {
     std::unique_ptr<char[]> written;
     size_t writtenSize = 0;
 
-    FileError readAll(const char* path, FileContent& content) override {
+    FileError readAll(const char* path, FileContent& content, size_t) override {
         bool second = std::strcmp(path, "second.qpf") == 0;
         const char* bytes = second ? written.get() : reinterpret_cast<const char*>(input);
         size_t size = second ? writtenSize : inputSize;

@@ -126,7 +126,11 @@ int importPoints(const char* path, ExchangeFormat format, PointDocument& documen
                  ExchangeReport& report, FileSystem& files) {
     if (format == ExchangeFormat::Qpf && hasQpfExtension(path)) return document.loadFile(path);
     FileContent content;
-    FileError error = files.readAll(path, content);
+    FileError error = files.readAll(path, content, kMaxExchangeBytes);
+    if (error == FileError::TooLarge) {
+        tell(MSG_EX_TOO_LARGE, path, static_cast<int>(kMaxExchangeBytes / (1024 * 1024)));
+        return -1;
+    }
     if (error != FileError::None) {
         if (const char* message = fileErrorMessage(error)) showMessage(message);
         return -1;

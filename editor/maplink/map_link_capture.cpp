@@ -11,9 +11,7 @@ void MapLink::CapturePosition() {
     if (capturedLatitude[0] == '\0' || capturedLongitude[0] == '\0') return;
     PointDocument& document = host_.document();
     if (document.count() >= kMaxPoints) {
-        char text[64];
-        std::snprintf(text, sizeof text, MSG_TOO_MANY_POINTS_FORMAT, kMaxPoints);
-        showMessage(text);
+        showTooManyPoints();
         return;
     }
     HWND list = host_.mainListWindow();

@@ -2,9 +2,11 @@
 // Exclusive file access for QPF files. Paths are cp932. Two implementations: Win32 (share
 // mode 0) and POSIX (an exclusive flock held by someone else counts as a sharing violation).
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
-enum class FileError { None, NotFound, AccessDenied, SharingViolation, Other };
+// TooLarge: the file is longer than the reader's limit; nothing of it was read.
+enum class FileError { None, NotFound, AccessDenied, SharingViolation, TooLarge, Other };
 
 // The message the user sees for a failed open, read or write; nullptr for None.
 const char* fileErrorMessage(FileError error);
@@ -28,7 +30,9 @@ class FileWriter {
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
-    virtual FileError readAll(const char* path, FileContent& content) = 0;
+    // Refuses a file longer than `limit` before reading it; memory that cannot be had is a
+    // failed read, not an exception.
+    virtual FileError readAll(const char* path, FileContent& content, size_t limit = SIZE_MAX) = 0;
     // Opens `path` for exclusive writing (creating it when missing); on failure returns
     // nullptr and sets `error`.
     virtual std::unique_ptr<FileWriter> beginReplace(const char* path, FileError& error) = 0;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -133,7 +134,7 @@ class PosixWriter : public BufferedFileWriter {
 
 class PosixFileSystem : public FileSystem {
   public:
-    FileError readAll(const char* path, FileContent& content) override {
+    FileError readAll(const char* path, FileContent& content, size_t limit) override {
         std::string os = osPath(path);
         FileError error;
         off_t length;
@@ -144,7 +145,15 @@ class PosixFileSystem : public FileSystem {
             return FileError::Other;
         }
         size_t size = static_cast<size_t>(length);
-        std::unique_ptr<char[]> bytes(new char[size + 1]);
+        if (size > limit) {
+            ::close(fd);
+            return FileError::TooLarge;
+        }
+        std::unique_ptr<char[]> bytes(new (std::nothrow) char[size + 1]);
+        if (!bytes) {
+            ::close(fd);
+            return FileError::Other;
+        }
         size_t got = 0;
         while (got < size) {
             ssize_t n = ::read(fd, bytes.get() + got, size - got);

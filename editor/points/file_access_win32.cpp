@@ -2,6 +2,7 @@
 #include "cp932_text.h"
 #include "file_access.h"
 
+#include <new>
 #include <string>
 #include <windows.h>
 
@@ -92,7 +93,7 @@ class Win32Writer : public BufferedFileWriter {
 
 class Win32FileSystem : public FileSystem {
   public:
-    FileError readAll(const char* path, FileContent& content) override {
+    FileError readAll(const char* path, FileContent& content, size_t limit) override {
         HANDLE h = CreateFileW(widePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) return causeOf(GetLastError());
@@ -102,7 +103,15 @@ class Win32FileSystem : public FileSystem {
             return FileError::Other;
         }
         size_t total = static_cast<size_t>(size.QuadPart);
-        std::unique_ptr<char[]> bytes(new char[total + 1]);
+        if (total > limit) {
+            CloseHandle(h);
+            return FileError::TooLarge;
+        }
+        std::unique_ptr<char[]> bytes(new (std::nothrow) char[total + 1]);
+        if (!bytes) {
+            CloseHandle(h);
+            return FileError::Other;
+        }
         size_t got = 0;
         while (got < total) {
             DWORD n = 0;

@@ -11,6 +11,7 @@ const char* fileErrorMessage(FileError error) {
         return MSG_ACCESS_DENIED;
     case FileError::SharingViolation:
         return MSG_SHARING_VIOLATION;
+    case FileError::TooLarge:
     case FileError::Other:
         break;
     }

@@ -1,4 +1,6 @@
 #include "point_document.h"
+#include "point_messages.h"
+#include "message_notifier.h"
 
 #include "code_tables.h"
 #include "file_access.h"
@@ -146,4 +148,10 @@ const char* PointDocument::soundNameAt(int k) {
 
 const char* PointDocument::directionNameAt(int k) {
     return k >= 0 && k < kDirectionCount ? DirectionTable[k].name : "";
+}
+
+void showTooManyPoints() {
+    char text[64];
+    std::snprintf(text, sizeof text, MSG_TOO_MANY_POINTS_FORMAT, kMaxPoints);
+    showMessage(text);
 }

@@ -10,6 +10,9 @@ class FileSystem;
 
 constexpr int kMaxPoints = 200;
 
+// Tells the user that the list is full ("200地点以上は登録出来ません").
+void showTooManyPoints();
+
 class PointDocument {
   public:
     explicit PointDocument(const LocalClock& clock = systemClock());

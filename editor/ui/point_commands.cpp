@@ -19,12 +19,6 @@ void RepaintNow(HWND list) {
     UpdateWindow(list);
 }
 
-void ShowTooManyPoints() {
-    char text[64];
-    std::snprintf(text, sizeof text, MSG_TOO_MANY_POINTS_FORMAT, kMaxPoints);
-    ShowEditorMessage(text);
-}
-
 // The fields a copy takes from an imported point; date, time and the spare fields stay
 // those of the new record.
 void CopyImportedPoint(const PointDocument& source, int n, PointDocument& target, int i) {
@@ -54,7 +48,7 @@ void MainWindow::ChangePoint() {
 
 void MainWindow::AddPoint() {
     if (document_.count() >= kMaxPoints) {
-        ShowTooManyPoints();
+        showTooManyPoints();
         return;
     }
     int first = NextSelectedRow(mainList_.window, -1);
@@ -111,7 +105,7 @@ void MainWindow::TransferImportedPoints(int targetRow) {
         InsertDocumentRow(target);
     }
     UpdateStatusLine();
-    if (full) ShowTooManyPoints();
+    if (full) showTooManyPoints();
 }
 
 void MainWindow::RefreshPointRow(int row) {

@@ -1,12 +1,15 @@
 // Input made to hurt: each is refused with a message naming the file, within bounded
 // memory, and the document keeps what it held.
+#include "exchange_limits.h"
 #include "exchange_test_support.h"
+#include "file_access.h"
 
 #include <gtest/gtest.h>
 
 #include <miniz.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -96,4 +99,23 @@ TEST(ExchangeBadInput, IsRefusedWithAMessageAndLeavesTheDocumentAlone) {
         EXPECT_EQ(doc.count(), 1) << c.what;
         EXPECT_STREQ(doc.getName(0), "kept") << c.what;
     }
+}
+
+// A file over the limit is refused by its size, before a byte of it is read into memory.
+class ExchangeFileSize : public ScratchFolder {};
+
+TEST_F(ExchangeFileSize, AFileOverTheLimitIsRefusedUnread) {
+    std::string big = path("big.gpx");
+    writeBytes(big, "<gpx>");
+    std::filesystem::resize_file(big, kMaxExchangeBytes + 1); // sparse: nothing is written
+    MessageRecorder messages;
+    PointDocument doc(testClock());
+    ExchangeReport report;
+    EXPECT_EQ(importPoints(big.c_str(), ExchangeFormat::Gpx, doc, ExchangeOptions(), report), -1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(cp932ToUtf8(messages.messages[0]).find(u8"大きすぎて読めません"), std::string::npos);
+
+    FileContent content;
+    EXPECT_EQ(platformFileSystem().readAll(big.c_str(), content, 4), FileError::TooLarge);
+    EXPECT_EQ(content.bytes, nullptr);
 }

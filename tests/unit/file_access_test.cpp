@@ -51,8 +51,8 @@ class HeldOpen {
 class FullDisk : public FileSystem {
   public:
     explicit FullDisk(size_t budget) : budget_(budget) {}
-    FileError readAll(const char* path, FileContent& content) override {
-        return platformFileSystem().readAll(path, content);
+    FileError readAll(const char* path, FileContent& content, size_t limit) override {
+        return platformFileSystem().readAll(path, content, limit);
     }
     std::unique_ptr<FileWriter> beginReplace(const char* path, FileError& error) override {
         std::unique_ptr<FileWriter> real = platformFileSystem().beginReplace(path, error);

@@ -1,8 +1,9 @@
 // Every label of the editor's dialogs is drawn whole: each control's text, measured with the
-// font the dialog really got, fits the part of the control the text is drawn in. Under Wine
-// this checks the prefix's font replacements (a substitute wider than the font the templates
-// were laid out for cuts the labels). With TENMARK_SHOT_DIR set, each dialog is also saved
-// there as a screenshot (BMP) to look at.
+// font the dialog really got, fits the part of the control the text is drawn in, and the
+// control's pixels on the screen hold as much ink as the same text drawn with no bounds.
+// Under Wine this checks the prefix's font replacements (a substitute wider than the font the
+// templates were laid out for cuts the labels). With TENMARK_SHOT_DIR set, each dialog is also
+// saved there as a screenshot (BMP) to look at.
 #include "cp932_text.h"
 #include "resource_ids.h"
 
@@ -25,7 +26,50 @@ struct Label {
     std::wstring text;
     SIZE needed; // the text in the control's font
     SIZE room;   // where the control draws its text
+    int inkShown = 0; // dark pixels of the control as the screen shows it, in its text's room
+    int inkWhole = 0; // dark pixels of the same text drawn with nothing to cut it
 };
+
+bool IsInk(COLORREF c) {
+    return GetRValue(c) < 0x80 && GetGValue(c) < 0x80 && GetBValue(c) < 0x80;
+}
+
+// Dark pixels in `area` of what `source` shows, read back through a bitmap.
+int CountInk(HDC source, const RECT& area) {
+    int width = area.right - area.left;
+    int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return 0;
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, area.left, area.top, SRCCOPY);
+    int ink = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) ink += IsInk(GetPixel(memory, x, y));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return ink;
+}
+
+// The ink of `text` in `font` drawn on the dialog's face colour with room to spare.
+int WholeTextInk(HDC like, HFONT font, const std::wstring& text, SIZE needed) {
+    RECT area = {0, 0, needed.cx + 8, needed.cy + 8};
+    HDC memory = CreateCompatibleDC(like);
+    HBITMAP bitmap = CreateCompatibleBitmap(like, area.right, area.bottom);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    HGDIOBJ oldFont = SelectObject(memory, font);
+    FillRect(memory, &area, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, GetSysColor(COLOR_BTNTEXT));
+    TextOutW(memory, 4, 4, text.c_str(), static_cast<int>(text.size()));
+    int ink = CountInk(memory, area);
+    SelectObject(memory, oldFont);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return ink;
+}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
@@ -51,11 +95,14 @@ std::wstring WithoutPrefix(const std::wstring& text) {
 
 // The room a control leaves its text, or false for a control that shows no label: a static
 // uses its whole client area, a push button all but its frame, a radio button or check box
-// what is right of its box, a group box its width less the frame's ends.
-bool TextRoom(HWND control, HDC dc, SIZE& room) {
+// what is right of its box, a group box its width less the frame's ends. `inkArea` is where
+// the control's own pixels hold only its text: a push button's frame and a check box's box
+// are left out, and a group box's other lines and the controls inside it are below its text.
+bool TextRoom(HWND control, HDC dc, SIZE& room, RECT& inkArea) {
     RECT client = {};
     GetClientRect(control, &client);
     room = SIZE{client.right, client.bottom};
+    inkArea = client;
     LONG style = GetWindowLongW(control, GWL_STYLE);
     std::wstring kind = ClassOf(control);
     if (_wcsicmp(kind.c_str(), L"Static") == 0) {
@@ -69,6 +116,7 @@ bool TextRoom(HWND control, HDC dc, SIZE& room) {
     case BS_DEFPUSHBUTTON:
         room.cx -= 4;
         room.cy -= 4;
+        InflateRect(&inkArea, -3, -3);
         return true;
     case BS_RADIOBUTTON:
     case BS_AUTORADIOBUTTON:
@@ -77,11 +125,16 @@ bool TextRoom(HWND control, HDC dc, SIZE& room) {
         int zero = 0;
         GetCharWidth32W(dc, L'0', L'0', &zero);
         room.cx -= 13 + zero / 2;
+        inkArea.left = client.right - room.cx;
         return true;
     }
-    case BS_GROUPBOX:
+    case BS_GROUPBOX: {
         room.cx -= 14;
+        TEXTMETRICW metrics = {};
+        GetTextMetricsW(dc, &metrics);
+        inkArea.bottom = metrics.tmHeight;
         return true;
+    }
     default:
         return false;
     }
@@ -98,6 +151,7 @@ std::vector<Label> MeasureLabels(int id, const char* shotName) {
     }
     SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     UpdateWindow(dialog);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         std::wstring text = WithoutPrefix(TextOf(child));
@@ -106,8 +160,13 @@ std::vector<Label> MeasureLabels(int id, const char* shotName) {
         HFONT font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
         HGDIOBJ old = SelectObject(dc, font ? font : dialogFont);
         Label label{GetDlgCtrlID(child), text, {}, {}};
-        bool shown = TextRoom(child, dc, label.room);
+        RECT inkArea = {};
+        bool shown = TextRoom(child, dc, label.room, inkArea) && IsWindowEnabled(child);
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &label.needed);
+        if (shown) {
+            label.inkShown = CountInk(dc, inkArea);
+            label.inkWhole = WholeTextInk(dc, font ? font : dialogFont, text, label.needed);
+        }
         SelectObject(dc, old);
         ReleaseDC(child, dc);
         if (shown) labels.push_back(label);
@@ -178,6 +237,11 @@ TEST(DialogFonts, EveryLabelOfTheEditorsDialogsFitsItsControl) {
                                                       << wideToUtf8(label.text) << "\" is cut at the side";
             EXPECT_LE(label.needed.cy, label.room.cy) << t.name << " control " << label.id << " \""
                                                       << wideToUtf8(label.text) << "\" is cut at the bottom";
+            // Anti-aliased edges may blend a little differently on the control's face.
+            EXPECT_GE(label.inkShown * 100, label.inkWhole * 97)
+                << t.name << " control " << label.id << " \"" << wideToUtf8(label.text) << "\" shows "
+                << label.inkShown << " of " << label.inkWhole << " pixels of ink";
+            EXPECT_GT(label.inkWhole, 0) << t.name << " control " << label.id;
         }
     }
 }

@@ -66,12 +66,6 @@ bool parseOptions(const std::vector<std::string>& words, bool allowOut, ParsedOp
     return o.haveFile;
 }
 
-void showTooManyPoints() {
-    char message[64];
-    std::snprintf(message, sizeof message, MSG_TOO_MANY_POINTS_FORMAT, kMaxPoints);
-    showMessage(message);
-}
-
 // Applies one field setting through the document's setters.
 int setField(PointDocument& doc, int index, const std::string& field, const std::string& value) {
     const char* v = value.c_str();
