@@ -20,6 +20,11 @@ thread_local MainWindow* t_creating = nullptr;
 
 constexpr int kImportDisplayLimit = 100;
 
+// The 変換 menu's sort commands, in the order of their ids from IDM_SORT_NAME.
+constexpr SortKey kSortKeys[] = {SortKey::Name, SortKey::Reading, SortKey::Longitude, SortKey::Latitude,
+                                 SortKey::Mark};
+static_assert(IDM_SORT_MARK - IDM_SORT_NAME + 1 == sizeof kSortKeys / sizeof kSortKeys[0]);
+
 } // namespace
 
 INT_PTR MainWindow::RunModal() {
@@ -257,19 +262,11 @@ void MainWindow::OnCommand(int id) {
         FindNextPoint();
         break;
     case IDM_SORT_NAME:
-        SortPoints(SortKey::Name);
-        break;
     case IDM_SORT_READING:
-        SortPoints(SortKey::Reading);
-        break;
     case IDM_SORT_LONGITUDE:
-        SortPoints(SortKey::Longitude);
-        break;
     case IDM_SORT_LATITUDE:
-        SortPoints(SortKey::Latitude);
-        break;
     case IDM_SORT_MARK:
-        SortPoints(SortKey::Mark);
+        SortPoints(kSortKeys[id - IDM_SORT_NAME]);
         break;
     case IDM_SELECT_DUPLICATES:
         SelectDuplicates();

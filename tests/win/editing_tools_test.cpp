@@ -78,6 +78,27 @@ class EditorToolsTest : public ::testing::Test {
                 d.Click(dialog, IDOK);
             });
     }
+    // Finds `text` through 検索…; with `answered`, the find shows a message, whose text comes back.
+    std::string FindFromMenu(const wchar_t* text, bool answered = false) {
+        std::string message;
+        RunDriven(
+            [&] {
+                Command(IDM_EDIT_FIND);
+                return 0;
+            },
+            [&](const Driver& d) {
+                HWND dialog = d.WaitForDialog(L"検索");
+                ASSERT_NE(dialog, nullptr);
+                d.SetText(dialog, IDC_FIND_TEXT, text);
+                if (answered) {
+                    d.ClickAsync(dialog, IDOK);
+                    message = editing_test::AnswerMessageBox(d, editing_test::ExeTitle().c_str());
+                } else {
+                    d.Click(dialog, IDOK);
+                }
+            });
+        return message;
+    }
     // Both the points and the rows, which must agree.
     Names Points() {
         Names names = DocumentNames(main().document());
@@ -239,31 +260,9 @@ TEST_F(EditorToolsTest, FindSelectsTheNextMatchAndF3GoesOn) {
     EXPECT_EQ(Selected(), std::vector<int>{0}) << "round past the end";
 
     // The phone counts too, full-width digits alike; a text nobody holds is said so.
-    RunDriven(
-        [&] {
-            Command(IDM_EDIT_FIND);
-            return 0;
-        },
-        [&](const Driver& d) {
-            HWND dialog = d.WaitForDialog(L"検索");
-            ASSERT_NE(dialog, nullptr);
-            d.SetText(dialog, IDC_FIND_TEXT, L"１１１");
-            d.Click(dialog, IDOK);
-        });
+    FindFromMenu(L"１１１");
     EXPECT_EQ(Selected(), std::vector<int>{1});
-    std::string message;
-    RunDriven(
-        [&] {
-            Command(IDM_EDIT_FIND);
-            return 0;
-        },
-        [&](const Driver& d) {
-            HWND dialog = d.WaitForDialog(L"検索");
-            ASSERT_NE(dialog, nullptr);
-            d.SetText(dialog, IDC_FIND_TEXT, L"空港");
-            d.ClickAsync(dialog, IDOK);
-            message = editing_test::AnswerMessageBox(d, editing_test::ExeTitle().c_str());
-        });
+    std::string message = FindFromMenu(L"空港", true);
     EXPECT_EQ(message, "「空港」は見つかりません。");
     EXPECT_EQ(Selected(), std::vector<int>{1}) << "the selection stays";
 }
