@@ -1,9 +1,9 @@
 #include "point_document.h"
-#include "point_messages.h"
-#include "message_notifier.h"
 
 #include "code_tables.h"
 #include "file_access.h"
+#include "message_notifier.h"
+#include "point_messages.h"
 #include "text_bytes.h"
 
 #include <cstdio>
