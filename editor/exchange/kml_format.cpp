@@ -47,9 +47,10 @@ bool firstTuple(const std::string& text, std::string& lon, std::string& lat) {
 
 void readExtendedData(const pugi::xml_node& data, ForeignPoint& p) {
     for (pugi::xml_node e = nextElement(data, data, true); e; e = nextElement(e, data, true)) {
-        if (isElement(e, "Data")) {
+        const char* local = localName(e);
+        if (std::strcmp(local, "Data") == 0) {
             p.setByName(e.attribute("name").value(), textOf(childElement(e, "value")));
-        } else if (isElement(e, "SimpleData")) {
+        } else if (std::strcmp(local, "SimpleData") == 0) {
             p.setByName(e.attribute("name").value(), textOf(e));
         }
     }
@@ -58,25 +59,44 @@ void readExtendedData(const pugi::xml_node& data, ForeignPoint& p) {
 void readPlacemark(const pugi::xml_node& placemark, PointCollector& points) {
     ForeignPoint p;
     pugi::xml_node point, other;
-    for (pugi::xml_node e = nextElement(placemark, placemark, true); e; e = nextElement(e, placemark, true)) {
-        if (!point && isElement(e, "Point")) point = e;
-        for (const char* g : kGeometries) {
-            if (!other && isElement(e, g)) other = e;
+    // The first Point in document order wins, so the walk ends there; each element's name is
+    // looked at once.
+    for (pugi::xml_node e = nextElement(placemark, placemark, true); e && !point; e = nextElement(e, placemark, true)) {
+        const char* local = localName(e);
+        if (std::strcmp(local, "Point") == 0) {
+            point = e;
+        } else if (!other) {
+            for (const char* g : kGeometries) {
+                if (std::strcmp(local, g) == 0) other = e;
+            }
         }
     }
     if (!point && other) {
         points.ignore(localName(other));
         return;
     }
-    if (pugi::xml_node name = childElement(placemark, "name")) p.set(kFieldName, textOf(name), true);
-    if (pugi::xml_node when = childElement(childElement(placemark, "TimeStamp"), "when")) {
+    // The Placemark's own parts, in one pass over its children (the first of each counts).
+    pugi::xml_node name, stamp, data;
+    for (pugi::xml_node child = placemark.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        const char* local = localName(child);
+        if (!name && std::strcmp(local, "name") == 0) {
+            name = child;
+        } else if (!stamp && std::strcmp(local, "TimeStamp") == 0) {
+            stamp = child;
+        } else if (!data && std::strcmp(local, "ExtendedData") == 0) {
+            data = child;
+        }
+    }
+    if (name) p.set(kFieldName, textOf(name), true);
+    if (pugi::xml_node when = childElement(stamp, "when")) {
         std::string date, clock;
         if (isoToRecordStamp(textOf(when), date, clock)) {
             p.set(kFieldDate, date, false);
             p.set(kFieldTime, clock, false);
         }
     }
-    if (pugi::xml_node data = childElement(placemark, "ExtendedData")) readExtendedData(data, p);
+    if (data) readExtendedData(data, p);
     if (point) p.hasPosition = firstTuple(textOf(childElement(point, "coordinates")), p.longitude, p.latitude);
     points.add(p);
 }

@@ -2,8 +2,9 @@
 
 #include "exchange_text.h"
 
-#include <vector>
 #include <cstring>
+#include <unordered_map>
+#include <vector>
 
 #define FIELD(member, limit) {#member, offsetof(PointRecord, member), sizeof(PointRecord::member), limit}
 
@@ -68,20 +69,19 @@ std::string normalisedName(const std::string& text) {
 } // namespace
 
 int fieldOfName(const std::string& utf8Name, bool* ours) {
-    // The table's names folded once: every KML Data, GeoJSON property and CSV header asks.
-    static const std::vector<std::string> folded = [] {
-        std::vector<std::string> names;
-        for (int f = 0; f < kRecordFieldCount; ++f) names.push_back(normalisedName(kRecordFields[f].name));
+    // The names folded once, record fields before aliases (so a field's own name wins): every
+    // KML Data, GeoJSON property and CSV header asks.
+    struct Known {
+        int field;
+        bool ours;
+    };
+    static const std::unordered_map<std::string, Known> known = [] {
+        std::unordered_map<std::string, Known> names;
+        for (int f = 0; f < kRecordFieldCount; ++f) names.emplace(normalisedName(kRecordFields[f].name), Known{f, true});
+        for (const Alias& alias : kAliases) names.emplace(alias.name, Known{alias.field, false});
         return names;
     }();
-    std::string name = normalisedName(utf8Name);
-    if (ours) *ours = true;
-    for (int f = 0; f < kRecordFieldCount; ++f) {
-        if (folded[static_cast<size_t>(f)] == name) return f;
-    }
-    if (ours) *ours = false;
-    for (const Alias& alias : kAliases) {
-        if (name == alias.name) return alias.field;
-    }
-    return -1;
+    auto found = known.find(normalisedName(utf8Name));
+    if (ours) *ours = found != known.end() && found->second.ours;
+    return found != known.end() ? found->second.field : -1;
 }

@@ -1,10 +1,12 @@
 #include "xml_support.h"
 
+#include "byte_words.h"
 #include "exchange_limits.h"
 #include "exchange_messages.h"
 #include "exchange_text.h"
 #include "message_notifier.h"
 
+#include <bitset>
 #include <cstdio>
 #include <cstring>
 
@@ -39,9 +41,15 @@ bool isShiftJis(const std::string& encoding) {
            encoding == "windows-31j" || encoding == "cp932" || encoding == "ms_kanji" || encoding == "csshiftjis";
 }
 
+// Every "<" and "=", eight bytes at a time: one bit per match in the masks.
 size_t countItems(const char* bytes, size_t size) {
-    size_t n = 0;
-    for (size_t i = 0; i < size; ++i) n += bytes[i] == '<' || bytes[i] == '=';
+    using namespace byte_words;
+    size_t n = 0, i = 0;
+    for (; i + 8 <= size; i += 8) {
+        const uint64_t x = load(bytes + i);
+        n += static_cast<size_t>(std::bitset<64>(equalBytes(x, '<') | equalBytes(x, '=')).count());
+    }
+    for (; i < size; ++i) n += bytes[i] == '<' || bytes[i] == '=';
     return n;
 }
 

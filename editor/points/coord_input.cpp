@@ -220,31 +220,69 @@ bool readParts(const std::string& body, std::vector<Part>& parts) {
 
 // The value of a digit run, saturating far above any coordinate but low enough that its
 // tenths of a second still fit a 32-bit long (MinGW's).
-long wholeValue(const std::string& digits) {
+long wholeValue(const char* digits, size_t n) {
     long value = 0;
-    for (char c : digits) {
-        value = value * 10 + (c - '0');
+    for (size_t k = 0; k < n; ++k) {
+        value = value * 10 + (digits[k] - '0');
         if (value > 10000L) return 10000L;
     }
     return value;
 }
+long wholeValue(const std::string& digits) {
+    return wholeValue(digits.data(), digits.size());
+}
 
 // fraction (0.d1d2...) times `factor`, rounded to the nearest integer, halves up, in
 // decimal digits: exact for any number of digits.
-long roundedFractionTimes(const std::string& fraction, long factor) {
+long roundedFractionTimes(const char* fraction, size_t n, long factor) {
     // Schoolbook product of the digit string and the factor, least significant digit first.
-    std::vector<int> product;
-    long carry = 0;
-    for (size_t k = fraction.size(); k-- > 0;) {
+    // The digits beyond the fraction's length are the integer part; the first dropped digit
+    // (the last one made) decides the rounding: a decimal expansion is finite, so >= 5 means
+    // at least one half.
+    long carry = 0, firstDropped = 0;
+    for (size_t k = n; k-- > 0;) {
         long d = (fraction[k] - '0') * factor + carry;
-        product.push_back(static_cast<int>(d % 10));
+        firstDropped = d % 10;
         carry = d / 10;
     }
-    // The digits beyond the fraction's length are the integer part; the first dropped digit
-    // decides the rounding (a decimal expansion is finite: >= 5 means >= one half).
-    long whole = carry;
-    bool up = !product.empty() && product.back() >= 5;
-    return whole + (up ? 1 : 0);
+    return carry + (firstDropped >= 5 ? 1 : 0);
+}
+
+// Plain decimal degrees ("139.767125", "-35.5", blanks around), the form files from elsewhere
+// hold, read without the general path's copies; false for any other text, which that path
+// then reads. The result is the general path's to the bit: the same integer steps and the
+// same floating-point expression on the same decimal value.
+bool readPlainDegrees(const char* text, CoordReading& r) {
+    const char* p = text;
+    while (isBlank(*p)) ++p;
+    bool negative = false;
+    if (*p == '-' || *p == '+') {
+        negative = *p == '-';
+        ++p;
+        while (isBlank(*p)) ++p;
+    }
+    const char* number = p;
+    const char* dot = nullptr;
+    for (; isDigit(*p) || *p == '.'; ++p) {
+        if (*p != '.') continue;
+        if (dot != nullptr) return false;
+        dot = p;
+    }
+    const char* end = p;
+    while (isBlank(*p)) ++p;
+    if (*p != '\0' || static_cast<size_t>(p - text) > kMaxInput) return false;
+    const size_t wholeDigits = static_cast<size_t>((dot ? dot : end) - number);
+    const size_t fractionDigits = dot ? static_cast<size_t>(end - dot - 1) : 0;
+    if (wholeDigits + fractionDigits == 0) return false;
+    const long factor = kTenthsPerUnit[0];
+    r.tenths = wholeValue(number, wholeDigits) * factor +
+               (fractionDigits ? roundedFractionTimes(dot + 1, fractionDigits, factor) : 0);
+    r.degrees = std::strtod(number, nullptr) * static_cast<double>(factor) / 36000.0;
+    r.hasLetter = false;
+    r.letterAxis = CoordAxis::Latitude;
+    if (negative) r.degrees = -r.degrees;
+    r.status = negative && r.tenths > 0 ? CoordStatus::SouthOrWest : CoordStatus::Ok;
+    return true;
 }
 
 // Reads the normalised text of one coordinate, without judging its axis yet.
@@ -279,7 +317,7 @@ CoordReading readNormalised(const std::string& text) {
     for (const Part& part : parts) {
         long factor = kTenthsPerUnit[part.unit];
         tenths += wholeValue(part.whole) * factor;
-        if (!part.fraction.empty()) tenths += roundedFractionTimes(part.fraction, factor);
+        if (!part.fraction.empty()) tenths += roundedFractionTimes(part.fraction.data(), part.fraction.size(), factor);
         std::string number = (part.whole.empty() ? "0" : part.whole) + "." + part.fraction + "0";
         degrees += std::strtod(number.c_str(), nullptr) * static_cast<double>(factor) / 36000.0;
     }
@@ -358,6 +396,8 @@ CoordStatus firstProblem(const CoordReading& a, const CoordReading& b) {
 } // namespace
 
 CoordReading readCoordInput(const char* utf8, CoordAxis axis) {
+    CoordReading plain;
+    if (utf8 != nullptr && readPlainDegrees(utf8, plain)) return judged(plain, axis);
     return judged(readNormalised(normalise(utf8 ? utf8 : "")), axis);
 }
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -70,6 +72,34 @@ TEST(CoordInput, RoundsOnTheDecimalValueNotOnItsNearestDouble) {
     EXPECT_EQ(Read("139.0053749999999999999999", kLon), "139/00/19.3");
     EXPECT_EQ(Read("139/00/19.35", kLon), "139/00/19.4");
     EXPECT_EQ(Read("139/00/19.3499999999999999999", kLon), "139/00/19.3");
+}
+
+// Plain decimal degrees take a short path; an ideographic space at the end (read as a blank)
+// sends the same text down the general one, and both must agree to the bit.
+TEST(CoordInput, PlainDegreesReadAsTheGeneralPathReadsThem) {
+    std::vector<std::string> texts = {"139.767125", " -35.5 ", "+ 7", ".5", "5.", ".", "-", "", "1.2.3",
+                                      "00139.0053750", std::string(300, '9'), "\t35\t", "139.005375"};
+    const char alphabet[] = " \t+-.0123456789";
+    unsigned seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        std::string t;
+        for (int n = static_cast<int>(seed % 12); n > 0; --n) {
+            seed = seed * 1103515245u + 12345u;
+            t += alphabet[(seed >> 16) % (sizeof alphabet - 1)];
+        }
+        seed = seed * 1103515245u + 12345u;
+        texts.push_back(t);
+    }
+    for (const std::string& t : texts) {
+        for (CoordAxis axis : {kLat, kLon}) {
+            CoordReading fast = readCoordInput(t.c_str(), axis);
+            CoordReading general = readCoordInput((t + u8"\u3000").c_str(), axis);
+            ASSERT_EQ(fast.status, general.status) << '"' << t << '"';
+            EXPECT_EQ(fast.tenths, general.tenths) << '"' << t << '"';
+            EXPECT_EQ(std::memcmp(&fast.degrees, &general.degrees, sizeof fast.degrees), 0) << '"' << t << '"';
+            EXPECT_EQ(fast.hasLetter, general.hasLetter) << '"' << t << '"';
+        }
+    }
 }
 
 TEST(CoordInput, RefusesWhatIsNotACoordinateOfItsAxis) {
