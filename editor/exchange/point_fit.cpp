@@ -48,7 +48,7 @@ void fitText(PointRecord& record, int field, const std::string& utf8, FitReport&
     if (stored < std::strlen(kept.data())) said.say(MSG_EX_CUT, field, static_cast<long>(f.limit));
 }
 
-// A mark number of one digit takes the record's two-digit form ("5" is "05").
+// A mark number of one digit from elsewhere takes the record's two-digit form ("5" is "05").
 std::string markForm(const std::string& value) {
     if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') return "0" + value;
     return value;
@@ -83,7 +83,8 @@ void fillDocument(PointDocument& document, const PointCollector& points, Exchang
             if (p.given[field] == 0) continue;
             if (field == kFieldDirectionEnabled) {
                 fitDirectionEnabled(record, p.values[field], said);
-            } else if (field == kFieldMarkNumber) {
+            } else if (field == kFieldMarkNumber && p.given[field] == 1) {
+                // Under our own name the value is the record's, kept as it stands.
                 fitText(record, field, markForm(p.values[field]), said);
             } else {
                 fitText(record, field, p.values[field], said);

@@ -104,7 +104,9 @@ TEST(ExchangeReader, ReadsTheVariantsFilesFromElsewhereShow) {
     };
     for (const Case& c : cases) {
         std::string got = Read(c.format, c.bytes);
-        if (c.expected) EXPECT_EQ(got, c.expected) << c.what;
+        if (c.expected) {
+            EXPECT_EQ(got, c.expected) << c.what;
+        }
     }
     std::string got = Read(ExchangeFormat::Kml, many);
     EXPECT_NE(got.find(u8"200 地点を超える 50 地点は読みませんでした"), std::string::npos) << got;
@@ -142,6 +144,8 @@ TEST(ExchangeReader, FormatComesFromTheExtensionInAnyCase) {
     for (const Case& c : cases) {
         ExchangeFormat f = ExchangeFormat::Qpf;
         EXPECT_EQ(exchangeFormatFromPath(c.path, f), c.known) << c.path;
-        if (c.known) EXPECT_EQ(f, c.format) << c.path;
+        if (c.known) {
+            EXPECT_EQ(f, c.format) << c.path;
+        }
     }
 }
