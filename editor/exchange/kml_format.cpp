@@ -61,7 +61,8 @@ void readPlacemark(const pugi::xml_node& placemark, PointCollector& points) {
     pugi::xml_node point, other;
     // The first Point in document order wins, so the walk ends there; each element's name is
     // looked at once.
-    for (pugi::xml_node e = nextElement(placemark, placemark, true); e && !point; e = nextElement(e, placemark, true)) {
+    for (pugi::xml_node e = nextElement(placemark, placemark, true); e && !point;
+         e = nextElement(e, placemark, true)) {
         const char* local = localName(e);
         if (std::strcmp(local, "Point") == 0) {
             point = e;

@@ -24,8 +24,8 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
 struct Label {
     int id;
     std::wstring text;
-    SIZE needed; // the text in the control's font
-    SIZE room;   // where the control draws its text
+    SIZE needed;      // the text in the control's font
+    SIZE room;        // where the control draws its text
     int inkShown = 0; // dark pixels of the control as the screen shows it, in its text's room
     int inkWhole = 0; // dark pixels of the same text drawn with nothing to cut it
 };
@@ -45,7 +45,8 @@ int CountInk(HDC source, const RECT& area) {
     BitBlt(memory, 0, 0, width, height, source, area.left, area.top, SRCCOPY);
     int ink = 0;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) ink += IsInk(GetPixel(memory, x, y));
+        for (int x = 0; x < width; ++x)
+            ink += IsInk(GetPixel(memory, x, y));
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
