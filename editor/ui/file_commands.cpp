@@ -27,20 +27,19 @@ void MainWindow::OpenPath(const char* path) {
     char chosen[kPathBytes];
     copyInto(chosen, path);
     // Read first: a file that cannot be read replaces nothing, so there is nothing to ask.
+    // Unsaved points are replaced only after the closing question: Yes saves them first (a
+    // cancelled or failed save opens nothing), No lets them go, Cancel changes nothing.
     PointDocument incoming;
-    if (incoming.loadFile(chosen) != 0) {
-        copyInto(currentFilePath_, chosen);
-        AcceptPath(currentFilePath_);
+    const bool read = incoming.loadFile(chosen) == 0;
+    if (read && !QueryClose()) return;
+    copyInto(currentFilePath_, chosen);
+    AcceptPath(currentFilePath_);
+    if (!read) {
         // A file that could not be read must not become the target of a later Save.
         saveTargetPath_[0] = '\0';
         RefillMainList();
         return;
     }
-    // Unsaved points are replaced only after the closing question: Yes saves them first (a
-    // cancelled or failed save opens nothing), No lets them go, Cancel changes nothing.
-    if (!QueryClose()) return;
-    copyInto(currentFilePath_, chosen);
-    AcceptPath(currentFilePath_);
     document_.replaceRecords(0, document_.count(), incoming.recordAt(0), incoming.count());
     document_.setModified(false);
     StartHistory();

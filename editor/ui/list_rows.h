@@ -38,6 +38,11 @@ int InsertListRow(HWND list, int row, const RowTexts& texts);
 void SetListRow(HWND list, int row, const RowTexts& texts);
 // Sets the `mask` bits of row `row`'s state (every row for -1) to those of `state`.
 void SetListRowState(HWND list, int row, UINT state, UINT mask);
+// The next selected row after `after` (-1: from the top), or -1; the focused row, or -1.
+int NextSelectedRow(HWND list, int after);
+int FocusedRow(HWND list);
+// Scrolls the list so that `row` is in view.
+void ShowListRow(HWND list, int row);
 
 // A cell's text (empty when the row or column does not exist), as UTF-16 or as cp932.
 std::wstring ListCellText(HWND list, int row, int column);

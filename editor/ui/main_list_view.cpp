@@ -28,26 +28,16 @@ void MainWindow::InsertDocumentRow(int row) {
 }
 
 void MainWindow::SelectRow(int row) {
-    LVITEMW item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(mainList_.window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
+    SetListRowState(mainList_.window, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void MainWindow::CheckAllRows(bool checked) {
-    LVITEMW item = {};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    for (int row = 0; row < document_.count(); ++row) {
-        SendMessageW(mainList_.window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
-    }
+    for (int row = 0; row < document_.count(); ++row)
+        SetListRowState(mainList_.window, row, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
 }
 
 void MainWindow::OnMainListClick() {
-    int row = static_cast<int>(
-        SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    int row = NextSelectedRow(mainList_.window, -1);
     if (row < 0) return;
     EnableWindow(GetDlgItem(window_, IDC_SHOW_ON_MAP), TRUE);
     SelectRow(row);

@@ -29,8 +29,7 @@ void MainWindow::OnContextMenu(HWND from, int x, int y) {
     // selected row, or at the list's corner.
     if (x == -1 && y == -1) {
         POINT at = {0, 0};
-        int row = static_cast<int>(
-            SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        int row = NextSelectedRow(mainList_.window, -1);
         RECT rect = {};
         rect.left = LVIR_BOUNDS;
         if (row >= 0 && SendMessageW(mainList_.window, LVM_GETITEMRECT, static_cast<WPARAM>(row),

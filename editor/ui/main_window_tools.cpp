@@ -15,7 +15,7 @@ void MainWindow::ShowFoundRow(int row) {
     SetListRowState(mainList_.window, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     SelectRow(row);
     SendMessageW(mainList_.window, LVM_SETSELECTIONMARK, 0, row);
-    SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    ShowListRow(mainList_.window, row);
     EnableWindow(GetDlgItem(window_, IDC_SHOW_ON_MAP), TRUE);
     char text[32];
     std::snprintf(text, sizeof text, TEXT_ROW_NUMBER_FORMAT, row + 1);
@@ -33,11 +33,8 @@ void MainWindow::FindNextPoint() {
         return;
     }
     // From the row the user is on: the focused one, else the first selected.
-    int from = static_cast<int>(
-        SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (from < 0)
-        from = static_cast<int>(
-            SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    int from = FocusedRow(mainList_.window);
+    if (from < 0) from = NextSelectedRow(mainList_.window, -1);
     int found = findNextPoint(document_, findText_, from);
     if (found < 0) {
         char message[kFindTextBytes + 64];
@@ -66,9 +63,8 @@ void MainWindow::SortPoints(SortKey key) {
         UINT mask = (state & LVIS_STATEIMAGEMASK) != 0 ? kept : (LVIS_SELECTED | LVIS_FOCUSED);
         SetListRowState(mainList_.window, row, state, mask);
     }
-    int focused = static_cast<int>(
-        SendMessageW(mainList_.window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (focused >= 0) SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(focused), FALSE);
+    int focused = FocusedRow(mainList_.window);
+    if (focused >= 0) ShowListRow(mainList_.window, focused);
 }
 
 void MainWindow::SelectDuplicates() {
@@ -83,7 +79,7 @@ void MainWindow::SelectDuplicates() {
     }
     if (first >= 0) {
         SetListRowState(mainList_.window, first, LVIS_FOCUSED, LVIS_FOCUSED);
-        SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(first), FALSE);
+        ShowListRow(mainList_.window, first);
         SetFocus(mainList_.window);
     }
     char text[64];

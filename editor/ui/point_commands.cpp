@@ -10,10 +10,6 @@
 
 namespace {
 
-int NextSelectedRow(HWND list, int after) {
-    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
-}
-
 void RepaintNow(HWND list) {
     InvalidateRect(list, nullptr, TRUE);
     UpdateWindow(list);
@@ -64,7 +60,7 @@ void MainWindow::AddPoint() {
             last = row;
         }
         SetListRowState(mainList_.window, last, LVIS_SELECTED, LVIS_SELECTED);
-        SendMessageW(mainList_.window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(last), FALSE);
+        ShowListRow(mainList_.window, last);
         UpdateStatusLine();
     }
     RepaintNow(mainList_.window);

@@ -276,8 +276,7 @@ void PointEditDialog::TidyCoordBox(int k) {
     std::wstring text = GetItemWide(window_, textBoxes_[k].id);
     if (text == shownTexts_[k]) return;
     CoordText coord{};
-    CoordAxis axis = k == kLatitudeBox ? CoordAxis::Latitude : CoordAxis::Longitude;
-    if (readCoordEntry(wideToUtf8(text).c_str(), axis, coord) == CoordEntry::Ok) {
+    if (readCoordEntry(wideToUtf8(text).c_str(), AxisOfBox(k), coord) == CoordEntry::Ok) {
         SetItemCp932(window_, textBoxes_[k].id, coord.text);
         return;
     }
@@ -286,8 +285,7 @@ void PointEditDialog::TidyCoordBox(int k) {
 
 bool PointEditDialog::ReadCoordBox(int k, const std::wstring& text, char (&out)[kEditTextSize]) {
     CoordText coord{};
-    CoordAxis axis = k == kLatitudeBox ? CoordAxis::Latitude : CoordAxis::Longitude;
-    switch (readCoordEntry(wideToUtf8(text).c_str(), axis, coord)) {
+    switch (readCoordEntry(wideToUtf8(text).c_str(), AxisOfBox(k), coord)) {
     case CoordEntry::Ok:
         copyInto(out, coord.text);
         return true;
@@ -296,7 +294,7 @@ bool PointEditDialog::ReadCoordBox(int k, const std::wstring& text, char (&out)[
         out[0] = '\0';
         return true;
     default:
-        RefuseBox(k, axis == CoordAxis::Latitude ? MSG_LATITUDE_INVALID : MSG_LONGITUDE_INVALID);
+        RefuseBox(k, k == kLatitudeBox ? MSG_LATITUDE_INVALID : MSG_LONGITUDE_INVALID);
         return false;
     }
 }

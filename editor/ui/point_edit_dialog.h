@@ -1,6 +1,7 @@
 #pragma once
 // The point edit dialog (153, "編集") and EditPoint, which runs it for one point of a document.
 #include "mark_picker_dialog.h"
+#include "coord_input.h"
 #include "point_edit_values.h"
 
 #include <windows.h>
@@ -62,6 +63,7 @@ class PointEditDialog {
                                          DWORD_PTR self);
     bool PasteCoordPair();
     bool FillFromPair(const std::wstring& text);
+    static CoordAxis AxisOfBox(int k) { return k == kLatitudeBox ? CoordAxis::Latitude : CoordAxis::Longitude; }
     void TidyCoordBox(int k);
     void OnLongitudeLeft() { TidyCoordBox(kLongitudeBox); }
     void OnLatitudeLeft() { TidyCoordBox(kLatitudeBox); }

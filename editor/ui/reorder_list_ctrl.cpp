@@ -96,7 +96,7 @@ LRESULT ReorderListCtrl::OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam)
         int row = HitRow(where);
         if (row >= 0 && row != dropTarget) {
             ImageList_DragLeave(window);
-            SendMessageW(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+            ShowListRow(window, row);
             SetDropHighlight(window, dropTarget, false);
             SetDropHighlight(window, row, true);
             UpdateWindow(window);
@@ -128,9 +128,8 @@ LRESULT ReorderListCtrl::OnLButtonUp(UINT message, WPARAM wParam, LPARAM lParam)
     int destination = HitRow(where) < 0 && where.y > 0 ? dropTarget + 1 : dropTarget;
     MoveRow(dragSource, destination);
     if (moved) moved();
-    int selected =
-        static_cast<int>(SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (selected >= 0) SendMessageW(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
+    int selected = NextSelectedRow(window, -1);
+    if (selected >= 0) ShowListRow(window, selected);
     return 0;
 }
 
